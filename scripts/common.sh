@@ -1,0 +1,34 @@
+# Shared by ./run and ./test: install what is missing, then build into build/.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD_DIR="$ROOT/build"
+PACKAGES=(qt6-base-dev cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev)
+
+ensure_packages() {
+    local missing=()
+    for pkg in "${PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$pkg")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo="sudo"
+    fi
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build_kit() {
+    local jobs
+    jobs="$(nproc 2>/dev/null || echo 2)"
+    if [ ! -f "$BUILD_DIR/build.ninja" ]; then
+        cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    fi
+    cmake --build "$BUILD_DIR" --parallel "$jobs"
+}

@@ -1,0 +1,66 @@
+#include "core/common/file_io.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace tav {
+
+QString displayName(const QString &diskPath)
+{
+    return QFileInfo(diskPath).fileName();
+}
+
+Result<QByteArray> readWholeFile(const QString &diskPath, qint64 maxBytes)
+{
+    QFile file(diskPath);
+    if (!QFileInfo(diskPath).isFile())
+        return Status::failure(QStringLiteral("%1 does not exist.").arg(displayName(diskPath)));
+    if (!file.open(QIODevice::ReadOnly))
+        return Status::failure(QStringLiteral("%1 could not be read: %2").arg(displayName(diskPath), file.errorString()));
+    if (file.size() > maxBytes)
+        return Status::failure(QStringLiteral("%1 is too large (%2 bytes).").arg(displayName(diskPath)).arg(file.size()));
+    QByteArray data = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return Status::failure(QStringLiteral("%1 could not be read: %2").arg(displayName(diskPath), file.errorString()));
+    if (data.size() > maxBytes)
+        return Status::failure(QStringLiteral("%1 is too large.").arg(displayName(diskPath)));
+    return data;
+}
+
+Status writeFileAtomically(const QString &diskPath, const QByteArray &data)
+{
+    const QFileInfo target(diskPath);
+    if (target.exists() && !target.isFile())
+        return Status::failure(QStringLiteral("%1 is not a file.").arg(displayName(diskPath)));
+    const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup
+                           | QFileDevice::WriteOther;
+    // Checked on the mode bits too: a privileged user could write through them.
+    if (target.exists() && (!target.isWritable() || !(target.permissions() & writeBits)))
+        return Status::failure(QStringLiteral("%1 is read-only.").arg(displayName(diskPath)));
+    if (!target.dir().exists())
+        return Status::failure(QStringLiteral("The folder of %1 does not exist.").arg(displayName(diskPath)));
+
+    QSaveFile file(diskPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return Status::failure(QStringLiteral("%1 could not be written: %2").arg(displayName(diskPath), file.errorString()));
+    if (file.write(data) != data.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return Status::failure(QStringLiteral("%1 could not be written: %2").arg(displayName(diskPath), reason));
+    }
+    if (!file.commit())
+        return Status::failure(QStringLiteral("%1 could not be written: %2").arg(displayName(diskPath), file.errorString()));
+    return Status::success();
+}
+
+Status copyFileAtomically(const QString &fromDiskPath, const QString &toDiskPath)
+{
+    const Result<QByteArray> data = readWholeFile(fromDiskPath, qint64(1) << 31);
+    if (!data)
+        return data.status();
+    return writeFileAtomically(toDiskPath, data.value());
+}
+
+} // namespace tav

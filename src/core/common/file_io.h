@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/common/result.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace tav {
+
+// Reads a whole file. Files larger than maxBytes are refused instead of being
+// loaded, so a stray huge file never exhausts memory.
+Result<QByteArray> readWholeFile(const QString &diskPath, qint64 maxBytes = 64 * 1024 * 1024);
+
+// Writes a whole file atomically: the data goes to a temporary file beside the
+// target, which then replaces the target in one step. A failed or interrupted
+// write leaves the old file as it was; a read-only target is refused.
+Status writeFileAtomically(const QString &diskPath, const QByteArray &data);
+
+// Copies a file atomically (same rules as writeFileAtomically for the target).
+Status copyFileAtomically(const QString &fromDiskPath, const QString &toDiskPath);
+
+// A short name for messages: the file name without its folder.
+QString displayName(const QString &diskPath);
+
+} // namespace tav

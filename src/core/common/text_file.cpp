@@ -1,0 +1,90 @@
+#include "core/common/text_file.h"
+
+#include "core/common/file_io.h"
+#include "core/common/number_field.h"
+#include "core/common/windows1252.h"
+
+namespace tav {
+
+TextFile TextFile::fromBytes(const QByteArray &bytes)
+{
+    TextFile file;
+    qsizetype start = 0;
+    const qsizetype n = bytes.size();
+    while (start < n) {
+        const qsizetype lf = bytes.indexOf('\n', start);
+        if (lf < 0) {
+            file.lines.append(decode1252(bytes.mid(start)));
+            file.lastLineEnded = false;
+            return file;
+        }
+        qsizetype end = lf;
+        if (end > start && bytes[end - 1] == '\r')
+            --end;
+        file.lines.append(decode1252(bytes.mid(start, end - start)));
+        start = lf + 1;
+    }
+    file.lastLineEnded = true;
+    return file;
+}
+
+QByteArray TextFile::toBytes() const
+{
+    QByteArray bytes;
+    qsizetype total = 0;
+    for (const QString &line : lines)
+        total += line.size() + 2;
+    bytes.reserve(total);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        bytes += encode1252(lines[i]);
+        if (i + 1 < lines.size() || lastLineEnded)
+            bytes += "\r\n";
+    }
+    return bytes;
+}
+
+Result<TextFile> readTextFile(const QString &diskPath)
+{
+    const Result<QByteArray> bytes = readWholeFile(diskPath);
+    if (!bytes)
+        return bytes.status();
+    return TextFile::fromBytes(bytes.value());
+}
+
+Status writeTextFile(const QString &diskPath, const QStringList &lines)
+{
+    return writeTextFile(diskPath, TextFile{lines, true});
+}
+
+Status writeTextFile(const QString &diskPath, const TextFile &file)
+{
+    return writeFileAtomically(diskPath, file.toBytes());
+}
+
+std::optional<QString> FieldReader::text()
+{
+    if (atEnd())
+        return std::nullopt;
+    return m_lines[m_next++];
+}
+
+std::optional<long long> FieldReader::number()
+{
+    if (atEnd())
+        return std::nullopt;
+    return parseNumberField(m_lines[m_next++]);
+}
+
+FieldWriter &FieldWriter::number(long long value)
+{
+    m_lines.append(numberField(value));
+    return *this;
+}
+
+FieldWriter &FieldWriter::text(const QString &value)
+{
+    m_lines.append(value);
+    return *this;
+}
+
+} // namespace tav

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace tav {
+
+// The game's single-byte code page. Every byte maps to one character and
+// back, including the five bytes Windows-1252 leaves undefined (they map to
+// the C1 control characters of the same value), so any file survives a
+// decode/encode round trip unchanged.
+QString decode1252(const QByteArray &bytes);
+
+// Characters outside the code page become '?'.
+QByteArray encode1252(const QString &text);
+
+bool isRepresentableIn1252(QChar c);
+
+} // namespace tav

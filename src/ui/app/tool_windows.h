@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/app/launch_plan.h"
+#include "core/common/game_folder.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+
+namespace tav {
+
+// Holds the program's windows: each is created (loaded) once on first use,
+// keeps its state while hidden, and is created again if it was unloaded.
+class ToolWindows {
+public:
+    using Factory = std::function<QWidget *(ToolWindow, ToolWindows &)>;
+
+    // Without a factory the kit's real windows are created.
+    explicit ToolWindows(GameFolder folder, Factory factory = {});
+    ~ToolWindows();
+    ToolWindows(const ToolWindows &) = delete;
+    ToolWindows &operator=(const ToolWindows &) = delete;
+
+    const GameFolder &folder() const { return m_folder; }
+
+    QWidget *load(ToolWindow id);
+    QWidget *window(ToolWindow id) const;
+    bool isLoaded(ToolWindow id) const { return window(id) != nullptr; }
+
+    // Shows a tool window modeless and brings it forward.
+    void show(ToolWindow id);
+    // Shows a dialog modally; it unloads itself when it closes.
+    void showModal(ToolWindow id);
+    // Destroys every window at once, without asking any of them.
+    void destroyAll();
+
+    static QWidget *createStandardWindow(ToolWindow id, ToolWindows &windows);
+
+private:
+    GameFolder m_folder;
+    Factory m_factory;
+    std::map<ToolWindow, QPointer<QWidget>> m_windows;
+};
+
+} // namespace tav

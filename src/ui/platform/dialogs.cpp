@@ -1,0 +1,71 @@
+#include "ui/platform/dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace tav::platform {
+namespace {
+
+class RealDialogs final : public Dialogs {
+public:
+    Answer message(const MessageRequest &request) override
+    {
+        QMessageBox box(QApplication::activeWindow());
+        box.setWindowTitle(request.title);
+        box.setText(request.text);
+        switch (request.icon) {
+        case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case Icon::Information: box.setIcon(QMessageBox::Information); break;
+        case Icon::Question: box.setIcon(QMessageBox::Question); break;
+        }
+        switch (request.buttons) {
+        case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+        case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+        case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case Buttons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
+        }
+        switch (box.exec()) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        case QMessageBox::Cancel: return Answer::Cancel;
+        default: return request.buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+        }
+    }
+
+    std::optional<QString> input(const InputRequest &request) override
+    {
+        bool ok = false;
+        const QString text = QInputDialog::getText(QApplication::activeWindow(), request.title, request.prompt,
+                                                   QLineEdit::Normal, request.defaultText, &ok);
+        if (!ok)
+            return std::nullopt;
+        return text;
+    }
+};
+
+RealDialogs &realDialogs()
+{
+    static RealDialogs instance;
+    return instance;
+}
+
+Dialogs *g_installed = nullptr;
+
+} // namespace
+
+Dialogs &dialogs()
+{
+    return g_installed ? *g_installed : realDialogs();
+}
+
+void installDialogs(Dialogs *replacement)
+{
+    g_installed = replacement;
+}
+
+} // namespace tav::platform

@@ -1,0 +1,79 @@
+#include "scripted_platform.h"
+
+namespace tav::test {
+
+platform::Answer ScriptedDialogs::message(const platform::MessageRequest &request)
+{
+    Shown shown;
+    shown.message = request;
+    m_shown.append(shown);
+    if (!m_answers.empty()) {
+        const platform::Answer answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    }
+    switch (request.buttons) {
+    case platform::Buttons::YesNo:
+    case platform::Buttons::YesNoCancel: return platform::Answer::Yes;
+    default: return platform::Answer::Ok;
+    }
+}
+
+std::optional<QString> ScriptedDialogs::input(const platform::InputRequest &request)
+{
+    Shown shown;
+    shown.isInput = true;
+    shown.input = request;
+    m_shown.append(shown);
+    if (!m_inputs.empty()) {
+        std::optional<QString> text = m_inputs.front();
+        m_inputs.pop_front();
+        return text;
+    }
+    return request.defaultText;
+}
+
+QStringList ScriptedDialogs::messageTexts() const
+{
+    QStringList texts;
+    for (const Shown &s : m_shown)
+        texts.append(s.isInput ? s.input.prompt : s.message.text);
+    return texts;
+}
+
+const platform::MessageRequest &ScriptedDialogs::lastMessage() const
+{
+    for (auto it = m_shown.crbegin(); it != m_shown.crend(); ++it)
+        if (!it->isInput)
+            return it->message;
+    static const platform::MessageRequest none;
+    return none;
+}
+
+bool RecordingLauncher::start(const GameFolder &folder, const QString &commandLine, platform::WindowStyle style)
+{
+    m_started.append({folder.root(), commandLine, style});
+    return m_succeeds;
+}
+
+QStringList RecordingLauncher::commandLines() const
+{
+    QStringList lines;
+    for (const Started &s : m_started)
+        lines.append(s.commandLine);
+    return lines;
+}
+
+ScriptedPlatform::ScriptedPlatform()
+{
+    platform::installDialogs(&dialogs);
+    platform::installLauncher(&launcher);
+}
+
+ScriptedPlatform::~ScriptedPlatform()
+{
+    platform::installDialogs(nullptr);
+    platform::installLauncher(nullptr);
+}
+
+} // namespace tav::test

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "ui/platform/dialogs.h"
+#include "ui/platform/launcher.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+
+namespace tav::test {
+
+// Answers message and input boxes as a test says and records each box, so no
+// test ever blocks on a modal box. Unscripted boxes get OK / Yes / the
+// default text.
+class ScriptedDialogs : public platform::Dialogs {
+public:
+    struct Shown {
+        bool isInput = false;
+        platform::MessageRequest message;
+        platform::InputRequest input;
+    };
+
+    platform::Answer message(const platform::MessageRequest &request) override;
+    std::optional<QString> input(const platform::InputRequest &request) override;
+
+    void answerNext(platform::Answer answer) { m_answers.push_back(answer); }
+    void inputNext(std::optional<QString> text) { m_inputs.push_back(std::move(text)); }
+
+    const QList<Shown> &shown() const { return m_shown; }
+    QStringList messageTexts() const;
+    int count() const { return int(m_shown.size()); }
+    const platform::MessageRequest &lastMessage() const;
+    void clear() { m_shown.clear(); }
+
+private:
+    QList<Shown> m_shown;
+    std::deque<platform::Answer> m_answers;
+    std::deque<std::optional<QString>> m_inputs;
+};
+
+// Records every command line instead of starting it.
+class RecordingLauncher : public platform::Launcher {
+public:
+    struct Started {
+        QString root;
+        QString commandLine;
+        platform::WindowStyle style;
+    };
+
+    bool start(const GameFolder &folder, const QString &commandLine, platform::WindowStyle style) override;
+
+    QStringList commandLines() const;
+    const QList<Started> &started() const { return m_started; }
+    void setSucceeds(bool succeeds) { m_succeeds = succeeds; }
+    void clear() { m_started.clear(); }
+
+private:
+    QList<Started> m_started;
+    bool m_succeeds = true;
+};
+
+// Installs both for the lifetime of a test.
+class ScriptedPlatform {
+public:
+    ScriptedPlatform();
+    ~ScriptedPlatform();
+
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+};
+
+} // namespace tav::test
