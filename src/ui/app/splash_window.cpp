@@ -76,6 +76,8 @@ void Form18::Timer1_Timer()
         launch->placeBottomRight();
         launch->show();
         launch->placeBottomRight();
+        // A window manager may add its frame only after the window is shown.
+        QTimer::singleShot(200, launch, &Form1::placeBottomRight);
     } else if (QWidget *other = m_windows.window(ToolWindow::Launch)) {
         other->show();
     }
