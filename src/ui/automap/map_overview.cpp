@@ -1,17 +1,197 @@
 #include "ui/automap/map_overview.h"
 
+#include "core/automap/automap_table.h"
+#include "core/automap/goal_map_rules.h"
+#include "core/automap/map_file_name.h"
+#include "core/automap/map_scan.h"
+#include "core/common/number_field.h"
 #include "ui/common/artwork.h"
+#include "ui/platform/dialogs.h"
+#include "ui/platform/launcher.h"
+#include "ui/platform/please_wait.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
 
 namespace tav {
+namespace {
+
+constexpr int kCellSide = 24;
+
+QPushButton *makeButton(QWidget *parent, const char *name, const char *caption)
+{
+    auto *button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+QLineEdit *makeCoordinateBox(QWidget *parent, const char *name)
+{
+    auto *box = new QLineEdit(QStringLiteral("01"), parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignCenter);
+    box->setFixedWidth(36);
+    return box;
+}
+
+} // namespace
 
 Form4::Form4(const GameFolder &folder, QWidget *parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
     , m_folder(folder)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("MAPs"));
-    resize(480, 360);
-    addLogo(this, 8, 8);
+
+    m_grid = new QTableWidget(kWorldRows, kWorldColumns, this);
+    m_grid->setObjectName(QStringLiteral("Grid"));
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setCornerButtonEnabled(false);
+    for (QHeaderView *header : {m_grid->horizontalHeader(), m_grid->verticalHeader()}) {
+        header->setSectionResizeMode(QHeaderView::Fixed);
+        header->setDefaultSectionSize(kCellSide);
+        header->setMinimumSectionSize(kCellSide);
+        header->setDefaultAlignment(Qt::AlignCenter);
+        header->setSectionsClickable(false);
+    }
+    m_grid->horizontalHeader()->setFixedHeight(kCellSide);
+    m_grid->verticalHeader()->setFixedWidth(kCellSide);
+    const int frame = 2 * m_grid->frameWidth();
+    m_grid->setFixedSize(kCellSide * (kWorldColumns + 1) + frame, kCellSide * (kWorldRows + 1) + frame);
+
+    m_text1 = makeCoordinateBox(this, "Text1");
+    m_text2 = makeCoordinateBox(this, "Text2");
+    m_text3 = new QLineEdit(this);
+    m_text3->setObjectName(QStringLiteral("Text3"));
+    m_text3->setMinimumWidth(220);
+
+    auto *command1 = makeButton(this, "Command1", "Launch MAP editor");
+    auto *command2 = makeButton(this, "Command2", "MAPEDIT.txt");
+    auto *command3 = makeButton(this, "Command3", "check for existing MAPs");
+    auto *command4 = makeButton(this, "Command4", "DATFiles.txt (Automap)");
+    auto *command5 = makeButton(this, "Command5", "save this entry ^");
+    const QString hint = QStringLiteral(
+        "Note: A square appears marked when there is any MAP with the specific X/Y coordinates!");
+    command3->setToolTip(hint);
+    auto *note = new QLabel(hint, this);
+    note->setObjectName(QStringLiteral("Label3"));
+    note->setWordWrap(true);
+
+    auto *label1 = new QLabel(QStringLiteral("Selected cell:"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    auto *label2 = new QLabel(QStringLiteral("AUTOMAP string:"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+
+    auto *cellRow = new QHBoxLayout;
+    cellRow->addWidget(label1);
+    cellRow->addWidget(m_text1);
+    cellRow->addWidget(m_text2);
+    cellRow->addStretch();
+    auto *logoRow = new QHBoxLayout;
+    logoRow->addStretch();
+    logoRow->addWidget(addLogo(this, 0, 0));
+
+    auto *side = new QVBoxLayout;
+    side->addLayout(logoRow);
+    side->addLayout(cellRow);
+    side->addSpacing(6);
+    side->addWidget(label2);
+    side->addWidget(m_text3);
+    side->addWidget(command5);
+    side->addSpacing(16);
+    side->addWidget(command3);
+    side->addWidget(note);
+    side->addStretch();
+    side->addWidget(command1);
+    side->addWidget(command2);
+    side->addWidget(command4);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(m_grid, 0, Qt::AlignTop);
+    layout->addLayout(side);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+
+    Form_Load();
+}
+
+void Form4::Form_Load()
+{
+    for (int x = 1; x <= kWorldColumns; ++x)
+        m_grid->setHorizontalHeaderItem(x - 1, new QTableWidgetItem(twoDigits(x)));
+    for (int y = 1; y <= kWorldRows; ++y)
+        m_grid->setVerticalHeaderItem(y - 1, new QTableWidgetItem(twoDigits(y)));
+    for (int row = 0; row < kWorldRows; ++row) {
+        for (int column = 0; column < kWorldColumns; ++column) {
+            auto *cell = new QTableWidgetItem;
+            cell->setTextAlignment(Qt::AlignCenter);
+            m_grid->setItem(row, column, cell);
+        }
+    }
+    // Nothing is read until the user selects a cell.
+    m_grid->setCurrentCell(0, 0);
+    connect(m_grid, &QTableWidget::currentCellChanged, this, [this] { Grid_RowColChange(); });
+}
+
+void Form4::Grid_RowColChange()
+{
+    const int x = m_grid->currentColumn() + 1;
+    const int y = m_grid->currentRow() + 1;
+    if (x < 1 || y < 1)
+        return;
+    m_text1->setText(twoDigits(x));
+    m_text2->setText(twoDigits(y));
+    const Result<std::optional<QString>> entry = readAutomapString(m_folder, x, y);
+    if (entry && entry->has_value())
+        m_text3->setText(**entry);
+}
+
+void Form4::Command1_Click()
+{
+    platform::startCommand(m_folder, QStringLiteral("MAPEDIT"));
+}
+
+void Form4::Command2_Click()
+{
+    platform::startCommand(m_folder, QStringLiteral("NOTEPAD HELP\\MAPEDIT.txt"));
+}
+
+void Form4::Command4_Click()
+{
+    platform::startCommand(m_folder, QStringLiteral("NOTEPAD HELP\\DATFiles.txt"));
+}
+
+void Form4::Command3_Click()
+{
+    platform::PleaseWait wait(this);
+    const MarkedSquares squares = scanForExistingMaps(m_folder);
+    for (int y = 1; y <= kWorldRows; ++y) {
+        for (int x = 1; x <= kWorldColumns; ++x)
+            m_grid->item(y - 1, x - 1)->setText(squares.isMarked(x, y) ? QStringLiteral("XX") : QString());
+    }
+}
+
+void Form4::Command5_Click()
+{
+    const Status saved = saveAutomapString(m_folder, wholeValue(m_text1->text()), wholeValue(m_text2->text()),
+                                           m_text3->text());
+    if (!saved)
+        platform::showError(saved.error());
 }
 
 } // namespace tav

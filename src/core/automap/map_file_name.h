@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace tav {
+
+// The world is a grid of squares; each square has up to ten levels, and each
+// square and level is one MAP file of a data set folder.
+inline constexpr int kWorldColumns = 20;  // X = 1..20
+inline constexpr int kWorldRows = 15;     // Y = 1..15
+inline constexpr int kScannedRows = 20;   // the overview scan looks at Y = 1..20
+inline constexpr int kLevels = 10;        // Z = 0..9
+
+struct MapPosition {
+    int x = 0;
+    int y = 0;
+    int z = 0;
+    friend bool operator==(const MapPosition &, const MapPosition &) = default;
+};
+
+// "12-08-01.MAP": X, Y and level as two digits each, joined by '-'.
+QString mapFileName(int x, int y, int z);
+inline QString mapFileName(const MapPosition &p) { return mapFileName(p.x, p.y, p.z); }
+
+// The position a MAP file name stands for, in any letter case; nullopt for
+// any other name (exactly two digits per coordinate, as the game opens them).
+std::optional<MapPosition> parseMapFileName(const QString &name);
+
+// The game path of a data set folder: "GAMEDATA\MAPS", "GAMEDATA\SAVE1".
+QString dataSetFolderPath(const QString &mapDir);
+// The default data set's folder name.
+inline const QString kDefaultMapDir = QStringLiteral("MAPS");
+
+// The game path of a MAP file in a data set: "GAMEDATA\SAVE1\03-04-00.MAP".
+QString mapFilePath(const QString &mapDir, const MapPosition &p);
+
+} // namespace tav

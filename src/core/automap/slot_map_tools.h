@@ -1,0 +1,55 @@
+#pragma once
+
+#include "core/automap/map_file_name.h"
+#include "core/common/game_folder.h"
+#include "core/common/result.h"
+
+#include <QString>
+
+namespace tav {
+
+// Repairs of a SaveGame slot's automap and MAP files from the default data
+// set. Each works on the slot folder "GAMEDATA\" + mapDir and refuses the
+// default data set itself and a slot folder that does not exist.
+
+// The question asked before any of them: slotIndex is the slot's entry in
+// the data set list, entryText that entry ("2. Beta").
+QString slotActionQuestion(int slotIndex, const QString &entryText);
+
+// The fully uncovered automap in the working folder.
+inline const QString kUncoveredAutomapPath = QStringLiteral("AUTOMAP.CHT");
+inline const QString kAutomapFileName = QStringLiteral("AUTOMAP.STS");
+inline const QString kAutomapBackupName = QStringLiteral("AUTOMAP.OLD");
+
+enum class AutomapSource {
+    Uncovered,     // AUTOMAP.CHT of the working folder
+    DefaultSet,    // GAMEDATA\MAPS\AUTOMAP.STS
+};
+
+struct AutomapReplaced {
+    // Whether the slot had an AUTOMAP.STS that is now kept as AUTOMAP.OLD.
+    bool backupMade = false;
+};
+
+// Replaces the slot's AUTOMAP.STS by a copy of the source, keeping the old
+// one as AUTOMAP.OLD. An existing AUTOMAP.OLD is never overwritten: then,
+// and whenever the source is missing or the backup cannot be made, nothing
+// is changed. A failed copy puts the old file back.
+Result<AutomapReplaced> replaceSlotAutomap(const GameFolder &folder, const QString &mapDir,
+                                           AutomapSource source);
+
+// Makes the slot's MAP file of a position a copy of the default one; when the
+// default set has no such file, the slot's file is deleted too.
+Status resetSlotMap(const GameFolder &folder, const QString &mapDir, const MapPosition &position);
+
+struct MapsReset {
+    int deleted = 0;
+    int copied = 0;
+};
+
+// Deletes every *.MAP file directly in the slot folder, then copies each
+// default MAP file of X 1..20, Y 1..15, levels 0..9 into it. Goes on past a
+// file that fails and reports the failures at the end.
+Result<MapsReset> resetAllSlotMaps(const GameFolder &folder, const QString &mapDir);
+
+} // namespace tav
