@@ -1,19 +1,75 @@
 #pragma once
 
 #include "core/common/game_folder.h"
+#include "core/enemy/unit_file.h"
 
 #include <QWidget>
 
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
 namespace tav {
 
-// `Form16`, the enemy editor window.
+class UpDown;
+
+// `Form16`, the enemy editor: one unit file at a time, named by the unit
+// name box, loaded, edited and saved field by field.
 class Form16 : public QWidget {
     Q_OBJECT
 public:
     explicit Form16(const GameFolder &folder, QWidget *parent = nullptr);
 
+    void Combo1_Change();
+    void Check3_Click();
+    void List1_Click();
+    void Text3_LostFocus();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+
+    // The unit as the controls show it.
+    enemy::Unit shownUnit() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void buildControls();
+    void Form_Load();
+    void rebuildUnitNames();
+    void refillSpriteList();
+    void selectSprite(int row);
+    void showReading(const enemy::UnitReading &reading);
+    void setCaptionFromName();
+    // The unit name box's text when it names a file; shows why not otherwise.
+    bool acceptUnitName(QString &name) const;
+
     GameFolder m_folder;
+    QComboBox *m_combo1 = nullptr;
+    QLineEdit *m_text1 = nullptr;
+    QListWidget *m_list1 = nullptr;
+    std::array<QRadioButton *, 4> m_option1{};
+    QCheckBox *m_check1 = nullptr;
+    QCheckBox *m_check2 = nullptr;
+    QCheckBox *m_check3 = nullptr;
+    QLineEdit *m_text2 = nullptr;
+    QLineEdit *m_text3 = nullptr;
+    QLineEdit *m_text4 = nullptr;
+    UpDown *m_speed = nullptr;
+    UpDown *m_health = nullptr;
+    UpDown *m_attack = nullptr;
+    QComboBox *m_combo2 = nullptr;
+    QComboBox *m_combo3 = nullptr;
+    QComboBox *m_combo4 = nullptr;
+    QComboBox *m_combo5 = nullptr;
 };
 
 } // namespace tav

@@ -1,0 +1,60 @@
+#include "core/enemy/unit_catalog.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace tav::enemy {
+namespace {
+
+QStringList namesWithoutEnding(const QStringList &files, int endingLength)
+{
+    QStringList names;
+    names.reserve(files.size());
+    for (const QString &file : files)
+        names.append(upperCased(file.chopped(std::min<qsizetype>(endingLength, file.size()))));
+    return names;
+}
+
+} // namespace
+
+QString upperCased(const QString &text)
+{
+    QString upper = text;
+    for (QChar &c : upper)
+        c = c.toUpper();
+    return upper;
+}
+
+QStringList unitNames(const GameFolder &folder)
+{
+    return namesWithoutEnding(folder.list(QStringLiteral("GAMEDATA\\UNITS"), QStringLiteral("*.UNI")), 4);
+}
+
+QString unitSpriteFolder(bool boss)
+{
+    return boss ? QStringLiteral("GRAFIK\\BOSS") : QStringLiteral("GRAFIK\\UNITS");
+}
+
+QStringList unitSpriteNames(const GameFolder &folder, bool boss)
+{
+    return namesWithoutEnding(folder.list(unitSpriteFolder(boss), QStringLiteral("*u1.SPR")), 6);
+}
+
+bool hasZombieSprite(const GameFolder &folder, const QString &spriteName)
+{
+    if (spriteName.isEmpty() || spriteName.contains(QLatin1Char('\\')) || spriteName.contains(QLatin1Char('/')))
+        return false;
+    const QString path = folder.resolve(gamePath({unitSpriteFolder(false), spriteName + QStringLiteral("Z1.SPR")}));
+    QFile file(path);
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
+}
+
+TypedUnitName fitTypedUnitName(const QString &typed, int caret)
+{
+    const QString text = upperCased(typed.left(kUnitNameLength));
+    return {text, std::clamp(caret, 0, int(text.size()))};
+}
+
+} // namespace tav::enemy
