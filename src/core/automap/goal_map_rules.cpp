@@ -49,9 +49,9 @@ QString goalText(const QStringList &goals, int number)
     return number >= 0 && number < goals.size() ? goals[number] : QString();
 }
 
-bool mapFileOpens(const GameFolder &folder, const QString &mapDir, const MapPosition &position)
+bool mapFileOpens(const GameFolder &folder, const QString &dataSetPath, const MapPosition &position)
 {
-    const QString path = folder.resolve(mapFilePath(mapDir, position));
+    const QString path = folder.resolve(mapFilePath(dataSetPath, position));
     if (!QFileInfo(path).isFile())
         return false;
     QFile file(path);

@@ -38,7 +38,7 @@ int highestGoalNumber(const QStringList &goals);
 QString goalText(const QStringList &goals, int number);
 
 // Whether the MAP file of a position opens for reading in a data set folder
-// (an empty file counts; a missing folder does not).
-bool mapFileOpens(const GameFolder &folder, const QString &mapDir, const MapPosition &position);
+// given as a game path (an empty file counts; a missing folder does not).
+bool mapFileOpens(const GameFolder &folder, const QString &dataSetPath, const MapPosition &position);
 
 } // namespace tav

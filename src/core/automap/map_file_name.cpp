@@ -29,14 +29,9 @@ std::optional<MapPosition> parseMapFileName(const QString &name)
     return MapPosition{values[0], values[1], values[2]};
 }
 
-QString dataSetFolderPath(const QString &mapDir)
+QString mapFilePath(const QString &dataSetPath, const MapPosition &p)
 {
-    return gamePath({QStringLiteral("GAMEDATA"), mapDir});
-}
-
-QString mapFilePath(const QString &mapDir, const MapPosition &p)
-{
-    return gamePath({dataSetFolderPath(mapDir), mapFileName(p)});
+    return gamePath({dataSetPath, mapFileName(p)});
 }
 
 } // namespace tav

@@ -28,12 +28,11 @@ inline QString mapFileName(const MapPosition &p) { return mapFileName(p.x, p.y, 
 // any other name (exactly two digits per coordinate, as the game opens them).
 std::optional<MapPosition> parseMapFileName(const QString &name);
 
-// The game path of a data set folder: "GAMEDATA\MAPS", "GAMEDATA\SAVE1".
-QString dataSetFolderPath(const QString &mapDir);
-// The default data set's folder name.
-inline const QString kDefaultMapDir = QStringLiteral("MAPS");
+// The default data set's folder; a slot's folder is "GAMEDATA\SAVE1" etc.
+inline const QString kDefaultDataSetPath = QStringLiteral("GAMEDATA\\MAPS");
 
-// The game path of a MAP file in a data set: "GAMEDATA\SAVE1\03-04-00.MAP".
-QString mapFilePath(const QString &mapDir, const MapPosition &p);
+// The game path of a MAP file in a data set folder given as a game path:
+// "GAMEDATA\SAVE1\03-04-00.MAP".
+QString mapFilePath(const QString &dataSetPath, const MapPosition &p);
 
 } // namespace tav

@@ -12,13 +12,12 @@ namespace tav {
 namespace {
 
 // The disk path of the slot folder, or the reason the slot cannot be worked on.
-Result<QString> slotFolder(const GameFolder &folder, const QString &mapDir)
+Result<QString> slotFolder(const GameFolder &folder, const QString &slotPath)
 {
-    const QString gameFolderPath = dataSetFolderPath(mapDir);
-    const QString disk = folder.resolve(gameFolderPath);
-    if (mapDir.isEmpty() || !QFileInfo(disk).isDir())
-        return Status::failure(QStringLiteral("The SaveGame folder %1 does not exist.").arg(gameFolderPath));
-    const QString defaultDisk = folder.resolve(dataSetFolderPath(kDefaultMapDir));
+    const QString disk = folder.resolve(slotPath);
+    if (slotPath.isEmpty() || !QFileInfo(disk).isDir())
+        return Status::failure(QStringLiteral("The SaveGame folder %1 does not exist.").arg(slotPath));
+    const QString defaultDisk = folder.resolve(kDefaultDataSetPath);
     if (QFileInfo(disk).canonicalFilePath() == QFileInfo(defaultDisk).canonicalFilePath())
         return Status::failure(QStringLiteral("The default data set cannot be re-set from itself."));
     return disk;
@@ -27,7 +26,7 @@ Result<QString> slotFolder(const GameFolder &folder, const QString &mapDir)
 QString sourceGamePath(AutomapSource source)
 {
     return source == AutomapSource::Uncovered ? kUncoveredAutomapPath
-                                              : gamePath({dataSetFolderPath(kDefaultMapDir), kAutomapFileName});
+                                              : gamePath({kDefaultDataSetPath, kAutomapFileName});
 }
 
 // The disk path of a file in a folder, matching an existing file's letter
@@ -45,13 +44,11 @@ QString slotActionQuestion(int slotIndex, const QString &entryText)
            + QStringLiteral(" '") + entryText + QStringLiteral("'. Continue?");
 }
 
-Result<AutomapReplaced> replaceSlotAutomap(const GameFolder &folder, const QString &mapDir, AutomapSource source)
+Result<AutomapReplaced> replaceSlotAutomap(const GameFolder &folder, const QString &slotPath, AutomapSource source)
 {
-    const Result<QString> slot = slotFolder(folder, mapDir);
+    const Result<QString> slot = slotFolder(folder, slotPath);
     if (!slot)
         return slot.status();
-    const QString slotPath = dataSetFolderPath(mapDir);
-
     const QString sourcePath = sourceGamePath(source);
     const QString sourceDisk = folder.resolve(sourcePath);
     if (!QFileInfo(sourceDisk).isFile())
@@ -82,14 +79,14 @@ Result<AutomapReplaced> replaceSlotAutomap(const GameFolder &folder, const QStri
     return replaced;
 }
 
-Status resetSlotMap(const GameFolder &folder, const QString &mapDir, const MapPosition &position)
+Status resetSlotMap(const GameFolder &folder, const QString &slotPath, const MapPosition &position)
 {
-    const Result<QString> slot = slotFolder(folder, mapDir);
+    const Result<QString> slot = slotFolder(folder, slotPath);
     if (!slot)
         return slot.status();
     const QString name = mapFileName(position);
-    const QString defaultDisk = fileIn(folder, dataSetFolderPath(kDefaultMapDir), name);
-    const QString slotDisk = fileIn(folder, dataSetFolderPath(mapDir), name);
+    const QString defaultDisk = fileIn(folder, kDefaultDataSetPath, name);
+    const QString slotDisk = fileIn(folder, slotPath, name);
 
     if (QFileInfo(defaultDisk).isFile())
         return copyFileAtomically(defaultDisk, slotDisk);
@@ -98,9 +95,9 @@ Status resetSlotMap(const GameFolder &folder, const QString &mapDir, const MapPo
     return Status::success();
 }
 
-Result<MapsReset> resetAllSlotMaps(const GameFolder &folder, const QString &mapDir)
+Result<MapsReset> resetAllSlotMaps(const GameFolder &folder, const QString &slotPath)
 {
-    const Result<QString> slot = slotFolder(folder, mapDir);
+    const Result<QString> slot = slotFolder(folder, slotPath);
     if (!slot)
         return slot.status();
 
@@ -121,8 +118,8 @@ Result<MapsReset> resetAllSlotMaps(const GameFolder &folder, const QString &mapD
             fail(QStringLiteral("%1 could not be deleted.").arg(name));
     }
 
-    const QString defaultDisk = folder.resolve(dataSetFolderPath(kDefaultMapDir));
-    for (const MapFileEntry &entry : listMapFiles(folder, dataSetFolderPath(kDefaultMapDir))) {
+    const QString defaultDisk = folder.resolve(kDefaultDataSetPath);
+    for (const MapFileEntry &entry : listMapFiles(folder, kDefaultDataSetPath)) {
         const MapPosition &p = entry.position;
         if (p.x < 1 || p.x > kWorldColumns || p.y < 1 || p.y > kWorldRows || p.z < 0 || p.z >= kLevels)
             continue;

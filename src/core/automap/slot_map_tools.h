@@ -9,8 +9,9 @@
 namespace tav {
 
 // Repairs of a SaveGame slot's automap and MAP files from the default data
-// set. Each works on the slot folder "GAMEDATA\" + mapDir and refuses the
-// default data set itself and a slot folder that does not exist.
+// set. Each works on a slot folder given as a game path ("GAMEDATA\SAVE1")
+// and refuses the default data set itself and a slot folder that does not
+// exist.
 
 // The question asked before any of them: slotIndex is the slot's entry in
 // the data set list, entryText that entry ("2. Beta").
@@ -35,12 +36,12 @@ struct AutomapReplaced {
 // one as AUTOMAP.OLD. An existing AUTOMAP.OLD is never overwritten: then,
 // and whenever the source is missing or the backup cannot be made, nothing
 // is changed. A failed copy puts the old file back.
-Result<AutomapReplaced> replaceSlotAutomap(const GameFolder &folder, const QString &mapDir,
+Result<AutomapReplaced> replaceSlotAutomap(const GameFolder &folder, const QString &slotPath,
                                            AutomapSource source);
 
 // Makes the slot's MAP file of a position a copy of the default one; when the
 // default set has no such file, the slot's file is deleted too.
-Status resetSlotMap(const GameFolder &folder, const QString &mapDir, const MapPosition &position);
+Status resetSlotMap(const GameFolder &folder, const QString &slotPath, const MapPosition &position);
 
 struct MapsReset {
     int deleted = 0;
@@ -50,6 +51,6 @@ struct MapsReset {
 // Deletes every *.MAP file directly in the slot folder, then copies each
 // default MAP file of X 1..20, Y 1..15, levels 0..9 into it. Goes on past a
 // file that fails and reports the failures at the end.
-Result<MapsReset> resetAllSlotMaps(const GameFolder &folder, const QString &mapDir);
+Result<MapsReset> resetAllSlotMaps(const GameFolder &folder, const QString &slotPath);
 
 } // namespace tav
