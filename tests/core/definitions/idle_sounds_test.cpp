@@ -14,6 +14,7 @@ TEST(IdleSoundEntry, TextShowsTheFrameWithTwoDigitsAndParsesBack)
     const IdleSound elder{"ELDER", 4, "COUGH"};
     EXPECT_EQ(idleSoundEntryText(elder), "Person 'ELDER' plays sound 'COUGH' in frame 04");
     EXPECT_EQ(parseIdleSoundEntry(idleSoundEntryText(elder)), elder);
+    EXPECT_FALSE(parseIdleSoundEntry("Person 'ELDER' plays sound 'COUGH").has_value());
 
     const IdleSound smith{"SMITH", 12, "ANVIL"};
     EXPECT_EQ(idleSoundEntryText(smith), "Person 'SMITH' plays sound 'ANVIL' in frame 12");
@@ -30,14 +31,6 @@ TEST(IdleSoundEntry, WrittenFieldsAreTheFieldsTheTextGivesBack)
         EXPECT_EQ(idleSoundLines({*back}), idleSoundLines({sound}));
     }
     EXPECT_EQ(idleSoundLines({sounds[0]}), QStringList({"ELDER", " 0 ", "COUGH"}));
-}
-
-TEST(IdleSoundEntry, TextsThatAreNoEntriesGiveNothing)
-{
-    EXPECT_FALSE(parseIdleSoundEntry("").has_value());
-    EXPECT_FALSE(parseIdleSoundEntry("Person 'ELDER").has_value());
-    EXPECT_FALSE(parseIdleSoundEntry("Person 'ELDER' plays sound 'COUGH").has_value());
-    EXPECT_FALSE(parseIdleSoundEntry("Someone 'ELDER' plays sound 'COUGH' in frame 04").has_value());
 }
 
 TEST(IdleSoundChoice, KeyAndSoundAreStoredInUpperCaseWithoutTheExtension)
@@ -62,7 +55,7 @@ TEST(IdleSoundFile, ReadsCompleteRecordsAndRewriteDropsTheIncompleteOne)
     EXPECT_EQ(tmp.read("GAMEDATA/DEF_PIDL.DAT"), "elder\r\n 4 \r\ncough\r\nSMITH\r\n 12 \r\nANVIL\r\n");
 }
 
-TEST(IdleSoundFile, FramesKeepTheirValueAndAnEmptyListWritesAnEmptyFile)
+TEST(IdleSoundFile, FramesKeepTheirValue)
 {
     TempGameFolder tmp;
     tmp.mkdir("GAMEDATA");
@@ -72,10 +65,6 @@ TEST(IdleSoundFile, FramesKeepTheirValueAndAnEmptyListWritesAnEmptyFile)
     EXPECT_EQ(odd[1].frame, 0);
     ASSERT_TRUE(writeIdleSounds(tmp.folder(), odd));
     EXPECT_EQ(tmp.read("GAMEDATA/DEF_PIDL.DAT"), "A\r\n 100 \r\nB\r\nC\r\n 0 \r\nD\r\n");
-
-    ASSERT_TRUE(writeIdleSounds(tmp.folder(), {}));
-    EXPECT_TRUE(tmp.exists("GAMEDATA/DEF_PIDL.DAT"));
-    EXPECT_EQ(tmp.read("GAMEDATA/DEF_PIDL.DAT"), "");
 }
 
 TEST(PeopleFile, RecordsOfThreeLinesGiveKeyAndName)
