@@ -53,8 +53,8 @@ Form9::Form9(const GameFolder &folder, QWidget *parent)
     setWindowTitle(QStringLiteral("Definition parameters"));
 
     auto *lists = new QHBoxLayout;
-    lists->addWidget(buildIdleSoundsFrame(), 3);
-    lists->addWidget(buildGoalsFrame(), 2);
+    lists->addWidget(buildIdleSoundsFrame(), 1);
+    lists->addWidget(buildGoalsFrame(), 1);
 
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(addLogo(this, 0, 0), 0, Qt::AlignBottom);
@@ -63,7 +63,7 @@ Form9::Form9(const GameFolder &folder, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(lists, 1);
     layout->addLayout(bottom);
-    resize(760, 440);
+    resize(840, 440);
 
     Form_Load();
 }
