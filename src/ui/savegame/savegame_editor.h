@@ -1,19 +1,67 @@
 #pragma once
 
 #include "core/common/game_folder.h"
+#include "core/savegame/player_file.h"
 
+#include <QStringList>
 #include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
 
 namespace tav {
 
-// `Form6`, the SaveGame editor window.
+class GoalMapFrame;
+class HeroPage;
+class InventoryPage;
+class WeaponsPage;
+
+// `Form6`, the SaveGame editor window: the data set choice above three tab
+// pages ("Basic hero data", "Weapons, spells etc.", "Inventory"), and the
+// buttons that load, save and delete the selected set's savegame.
 class Form6 : public QWidget {
     Q_OBJECT
 public:
     explicit Form6(const GameFolder &folder, QWidget *parent = nullptr);
 
+    void Combo1_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command8_Click();
+
+    // The selected data set: 0 the default set, 1 to 5 a slot.
+    int dataSetIndex() const;
+    // The selected set's folder name, the text of `MAPDir`.
+    QString mapDir() const;
+    // The savegame file "load" and "save" use now, as a game path.
+    QString playerFilePath() const;
+
+    const PlayerState &state() const { return m_state; }
+    GoalMapFrame *goalMapFrame() const;
+
 private:
+    void Form_Load();
+    void fillDataSetList();
+    void showState();
+    void takeGoalAndMapTexts();
+    void showGoalAndMapTexts();
+
     GameFolder m_folder;
+    PlayerState m_state;
+    QStringList m_itemNames;
+    QComboBox *m_combo1 = nullptr;
+    QLineEdit *m_text1 = nullptr;
+    QLineEdit *m_mapDir = nullptr;
+    QCheckBox *m_train = nullptr;
+    QPushButton *m_delete = nullptr;
+    QTabWidget *m_tabs = nullptr;
+    HeroPage *m_heroPage = nullptr;
+    WeaponsPage *m_weaponsPage = nullptr;
+    InventoryPage *m_inventoryPage = nullptr;
 };
 
 } // namespace tav
