@@ -168,8 +168,8 @@ void Form16::buildControls()
     right->addWidget(command4, 7, 1, Qt::AlignRight);
 
     auto *columns = new QHBoxLayout;
-    columns->setSpacing(24);
     columns->addLayout(left, 1);
+    columns->addSpacing(24);
     columns->addLayout(right, 1);
 
     auto *window = new QVBoxLayout(this);
