@@ -60,11 +60,14 @@ void Form11::Form_Load()
 void Form11::SlotText_Change(int index)
 {
     QLineEdit *box = m_slotText[index];
-    const QString replaced = replaceUmlauts(box->text());
-    if (replaced == box->text())
+    const QString typed = box->text();
+    const QString replaced = replaceUmlauts(typed);
+    if (replaced == typed)
         return;
-    const int caret = box->cursorPosition();
-    box->setMaxLength(qMax<int>(box->maxLength(), replaced.size()));
+    // The caret moves past the letters that replaced an umlaut before it, so
+    // typing goes on behind them.
+    const int caret = int(replaceUmlauts(typed.left(box->cursorPosition())).size());
+    box->setMaxLength(qMax<int>(box->maxLength(), int(replaced.size())));
     box->setText(replaced);
     box->setCursorPosition(caret);
 }
