@@ -21,7 +21,9 @@ Result<QByteArray> readWholeFile(const QString &diskPath, qint64 maxBytes)
         return Status::failure(QStringLiteral("%1 could not be read: %2").arg(displayName(diskPath), file.errorString()));
     if (file.size() > maxBytes)
         return Status::failure(QStringLiteral("%1 is too large (%2 bytes).").arg(displayName(diskPath)).arg(file.size()));
-    QByteArray data = file.read(maxBytes + 1);
+    // The size was checked above; read(maxBytes + 1) would allocate the whole
+    // limit up front on every read.
+    QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return Status::failure(QStringLiteral("%1 could not be read: %2").arg(displayName(diskPath), file.errorString()));
     if (data.size() > maxBytes)
