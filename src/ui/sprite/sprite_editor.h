@@ -1,19 +1,98 @@
 #pragma once
 
 #include "core/common/game_folder.h"
+#include "core/sprite/drawing_tools.h"
+#include "core/sprite/screen_palette.h"
+#include "core/sprite/sprite_document.h"
 
+#include <QPointer>
 #include <QWidget>
+
+#include <array>
+
+class QAbstractButton;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
 
 namespace tav {
 
-// `Form12`, the sprite editor window.
+class ColourSwatch;
+class Form8;
+class SpriteCanvas;
+class SpritePreview;
+
+// `Form12`, the sprite editor: the 40 x 40 canvas with its double-size
+// preview, the drawing colours and modes, undo, the declared size and the
+// file commands. The sprite itself lives in the document; the window forwards
+// events to it and repaints what it announces.
 class Form12 : public QWidget {
     Q_OBJECT
 public:
     explicit Form12(const GameFolder &folder, QWidget *parent = nullptr);
 
+    SpriteDocument &document() { return m_document; }
+    DrawingTools &tools() { return m_tools; }
+    // The screen colour of every colour index, as the palette window shows it.
+    ScreenPalette &screenPalette() { return m_palette; }
+    // The palette window, loaded (and the palette file read) on first use.
+    Form8 *paletteWindow();
+
+    void Form_Activate();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command14_Click();
+    void Check1_Click();
+    void UndoButton_Click();
+    void XSize_Change();
+    void YSize_Change();
+    void XSize_GotFocus();
+    void YSize_GotFocus();
+
+Q_SIGNALS:
+    // The colour of index 0 changed ("pink backg"); windows that keep
+    // pictures of sprites repaint them.
+    void backgroundColourChanged();
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
+    void buildControls();
+    void connectDocument();
+    void sizeChange(QLineEdit *box, void (SpriteDocument::*set)(int));
+    void showColours();
+    void showCursor();
+    void showDeclaredSize();
+    void showUndo();
+    void showMode();
+    void colourPicked(int index, int button);
+
     GameFolder m_folder;
+    ScreenPalette m_palette;
+    SpriteDocument m_document;
+    DrawingTools m_tools{m_document};
+    QPointer<Form8> m_form8;
+
+    SpriteCanvas *m_canvas = nullptr;
+    SpritePreview *m_preview = nullptr;
+    ColourSwatch *m_lColor = nullptr;
+    ColourSwatch *m_rColor = nullptr;
+    QLineEdit *m_sx = nullptr;
+    QLineEdit *m_sy = nullptr;
+    QLineEdit *m_xSize = nullptr;
+    QLineEdit *m_ySize = nullptr;
+    QLineEdit *m_filename = nullptr;
+    std::array<QRadioButton *, 4> m_tool{};
+    QToolButton *m_undoButton = nullptr;
+    QCheckBox *m_check1 = nullptr;
+    QAbstractButton *m_command7 = nullptr;
 };
 
 } // namespace tav

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "core/common/sprite_image.h"
+#include "core/sprite/cell_grid.h"
+#include "core/sprite/undo_ring.h"
+
+#include <QObject>
+#include <QRect>
+#include <QString>
+
+#include <cstdint>
+
+namespace tav {
+
+struct SpriteFileContents;
+
+// The selection and floating-area state of the editor. Rectangles are in
+// canvas twips.
+struct SpriteSelection {
+    // Origin (column, row) and size in cells of the selection or floating area.
+    std::int16_t SelX = 0;
+    std::int16_t SelY = 0;
+    std::int16_t SelW = 39;
+    std::int16_t SelH = 39;
+    // Pointer position inside the floating area's handle while no button is held.
+    float GrabX = 0;
+    float GrabY = 0;
+    // The floating area's cells and the editor's own clipboard.
+    SpriteImage AreaBuf;
+    SpriteImage ClipBuf;
+
+    // `Sel`: the rubber band while a selection is dragged.
+    bool rubberBandShown = false;
+    // `Selector` and its drag handle `SelScape`: a committed selection or a
+    // floating area.
+    bool selectorShown = false;
+    QRect selectorRect;
+    // 1 for a committed selection, 5 for a pasted area.
+    int selectorAppearance = 1;
+
+    QRect rubberBandRect() const;
+};
+
+// The sprite being edited: the 40 x 40 cells `Matrix`, the declared size
+// (`XSize`, `YSize`), the sprite name, the undo ring and the selection. Every
+// change is announced, so the windows repaint exactly what changed.
+class SpriteDocument : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kSide = CellGrid::kSide;
+
+    explicit SpriteDocument(QObject *parent = nullptr);
+
+    const CellGrid &Matrix() const { return m_cells; }
+    std::uint8_t cell(int x, int y) const { return m_cells.at(x, y); }
+    // Cells outside the grid are never addressed.
+    void setCell(int x, int y, std::uint8_t index);
+    void setCells(const CellGrid &cells);
+
+    int XSize() const { return m_width; }
+    int YSize() const { return m_height; }
+    void setXSize(int width);
+    void setYSize(int height);
+    // A size box's value: below 1 becomes 1, above 40 becomes 40.
+    static int clampSize(double value);
+
+    const QString &name() const { return m_name; }
+    void setName(const QString &name);
+
+    // The declared size and all cells in the editor's 1602-byte record.
+    SpriteImage snapshot() const;
+
+    void SaveUndo(const QString &name);
+    // Returns to the last snapshot; drops any floating area. False when no
+    // step is available.
+    bool Undo();
+    const UndoRing &undoRing() const { return m_undo; }
+
+    // "new": records an undo step, forgets the name and clears every cell;
+    // the declared size stays.
+    void newSprite();
+    // Takes a sprite read from a file: clears every cell, then sets the name,
+    // the size (limited to 1-40) and the pixels.
+    void loadSprite(const QString &name, const SpriteFileContents &contents);
+
+    const SpriteSelection &selection() const { return m_selection; }
+    // Changes the selection state; the change is announced afterwards.
+    template <typename Change>
+    void editSelection(Change &&change)
+    {
+        change(m_selection);
+        Q_EMIT selectionChanged();
+    }
+    // Hides the frame and handle of a selection or floating area.
+    void dropFloatingArea();
+    // Turns the dragged rubber band into a committed selection and copies its
+    // cells into `AreaBuf`, column by column.
+    void commitSelection();
+
+Q_SIGNALS:
+    void cellChanged(int x, int y);
+    void cellsReset();
+    void declaredSizeChanged();
+    void nameChanged();
+    void undoChanged();
+    void selectionChanged();
+
+private:
+    void restore(const SpriteImage &image);
+
+    CellGrid m_cells;
+    int m_width = kSide;
+    int m_height = kSide;
+    QString m_name;
+    UndoRing m_undo;
+    SpriteSelection m_selection;
+};
+
+} // namespace tav

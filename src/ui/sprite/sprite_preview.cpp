@@ -1,0 +1,54 @@
+#include "ui/sprite/sprite_preview.h"
+
+#include "core/sprite/cell_grid.h"
+#include "core/sprite/screen_palette.h"
+
+#include <QPainter>
+
+namespace tav {
+
+SpritePreview::SpritePreview(const CellGrid &cells, const ScreenPalette &palette, QWidget *parent)
+    : QWidget(parent)
+    , m_cells(cells)
+    , m_palette(palette)
+{
+    setObjectName(QStringLiteral("Picture2"));
+    setFixedSize(kArea + 2 * kFrame, kArea + 2 * kFrame);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(&m_palette, &ScreenPalette::changed, this, qOverload<>(&QWidget::update));
+}
+
+void SpritePreview::repaintCell(int x, int y)
+{
+    update(kFrame + 2 * x, kFrame + 2 * y, 2, 2);
+}
+
+QImage SpritePreview::picture() const
+{
+    QImage image(kArea, kArea, QImage::Format_RGB32);
+    for (int y = 0; y < CellGrid::kSide; ++y) {
+        auto *top = reinterpret_cast<QRgb *>(image.scanLine(2 * y));
+        auto *bottom = reinterpret_cast<QRgb *>(image.scanLine(2 * y + 1));
+        for (int x = 0; x < CellGrid::kSide; ++x) {
+            const QRgb colour = m_palette.rgb(m_cells.at(x, y));
+            top[2 * x] = top[2 * x + 1] = bottom[2 * x] = bottom[2 * x + 1] = colour;
+        }
+    }
+    return image;
+}
+
+void SpritePreview::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QColor face = palette().color(QPalette::Window);
+    p.setPen(face.darker(160));
+    p.drawLine(0, 0, width() - 1, 0);
+    p.drawLine(0, 0, 0, height() - 1);
+    p.setPen(face.lighter(130));
+    p.drawLine(0, height() - 1, width() - 1, height() - 1);
+    p.drawLine(width() - 1, 0, width() - 1, height() - 1);
+    p.fillRect(1, 1, width() - 2, height() - 2, QColor(0x20, 0x20, 0x20));
+    p.drawImage(kFrame, kFrame, picture());
+}
+
+} // namespace tav
