@@ -43,6 +43,13 @@ void reportWriteFailure(const QString &gamePath, const Status &status)
                             .arg(gamePath, status.error()));
 }
 
+void reportUnreadableFile(const QString &gamePath)
+{
+    platform::showError(QStringLiteral("%1 exists but could not be read when this window opened, so it is not "
+                                       "overwritten. The change is kept in the list on screen only.")
+                            .arg(gamePath));
+}
+
 } // namespace
 
 Form9::Form9(const GameFolder &folder, QWidget *parent)
@@ -153,6 +160,7 @@ void Form9::Form_Load()
         for (const IdleSound &sound : m_idleSounds)
             m_list1->addItem(idleSoundEntryText(sound));
     } else {
+        m_idleSoundsUnreadable = m_folder.exists(kIdleSoundsPath);
         problems << QStringLiteral("The person idle sounds could not be read from %1: %2")
                         .arg(kIdleSoundsPath, idleSounds.error());
     }
@@ -162,6 +170,7 @@ void Form9::Form_Load()
         m_goals = std::move(goals.value());
         m_list2->addItems(m_goals.descriptions());
     } else {
+        m_goalsUnreadable = m_folder.exists(kGoalsPath);
         problems << QStringLiteral("The mission goals could not be read from %1: %2").arg(kGoalsPath, goals.error());
     }
 
@@ -185,11 +194,13 @@ void Form9::Command2_Click()
 {
     Form10 dialog(m_folder, this);
     dialog.exec();
-    if (const std::optional<IdleSound> &chosen = dialog.chosen()) {
+    const std::optional<IdleSound> &chosen = dialog.chosen();
+    if (chosen) {
         m_idleSounds.append(*chosen);
         m_list1->addItem(idleSoundEntryText(*chosen));
     }
-    saveIdleSounds();
+    // Rewritten even without a new entry: an incomplete last record goes.
+    saveIdleSounds(chosen.has_value());
 }
 
 void Form9::Command3_Click()
@@ -213,8 +224,8 @@ void Form9::Command4_Click()
     if (at >= 0) {
         const QSignalBlocker quiet(m_list2);
         m_list2->insertItem(at, description);
+        saveGoals();
     }
-    saveGoals();
 }
 
 void Form9::Command5_Click()
@@ -224,9 +235,10 @@ void Form9::Command5_Click()
         return;
     const QString description = platform::askInput(QStringLiteral("New description:"), QStringLiteral("Rename goal"),
                                                    m_goals.descriptions()[row]).value_or(QString());
-    if (m_goals.rename(row, description))
+    if (m_goals.rename(row, description)) {
         m_list2->item(row)->setText(description);
-    saveGoals();
+        saveGoals();
+    }
 }
 
 void Form9::Command6_Click()
@@ -251,13 +263,22 @@ void Form9::List2_Click()
         m_goalNr->setText(goalNumberText(row));
 }
 
-void Form9::saveIdleSounds()
+void Form9::saveIdleSounds(bool changed)
 {
+    if (m_idleSoundsUnreadable) {
+        if (changed)
+            reportUnreadableFile(kIdleSoundsPath);
+        return;
+    }
     reportWriteFailure(kIdleSoundsPath, writeIdleSounds(m_folder, m_idleSounds));
 }
 
 void Form9::saveGoals()
 {
+    if (m_goalsUnreadable) {
+        reportUnreadableFile(kGoalsPath);
+        return;
+    }
     reportWriteFailure(kGoalsPath, writeGoalList(m_folder, m_goals));
 }
 

@@ -39,10 +39,14 @@ private:
     QGroupBox *buildGoalsFrame();
     QGroupBox *buildShortcutsFrame();
     void Form_Load();
-    void saveIdleSounds();
+    void saveIdleSounds(bool changed = true);
     void saveGoals();
 
     GameFolder m_folder;
+    // A file that exists but could not be read is never replaced by the
+    // (empty) list on screen.
+    bool m_goalsUnreadable = false;
+    bool m_idleSoundsUnreadable = false;
     GoalList m_goals;
     QList<IdleSound> m_idleSounds;
 

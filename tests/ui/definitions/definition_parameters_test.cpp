@@ -179,6 +179,22 @@ TEST_F(DefinitionsWindow, AFailedWriteIsReportedKeepsTheFileAndTheChangeOnScreen
     EXPECT_EQ(tmp.read("GAMEDATA/DEF_PIDL.DAT"), "ELDER\r\n 4 \r\nCOUGH\r\n");
 }
 
+TEST_F(DefinitionsWindow, AnUnreadableGoalFileIsNeverReplacedByTheEmptyList)
+{
+    TempGameFolder broken;
+    broken.mkdir("GAMEDATA/GOALS.DAT"); // exists, but cannot be read as a file
+    Form9 window(broken.folder());
+    ASSERT_EQ(platform.dialogs.count(), 1);
+    platform.dialogs.inputNext(std::nullopt);
+    window.findChild<QPushButton *>("Command4")->click();
+    EXPECT_EQ(platform.dialogs.count(), 2) << "a cancelled add writes nothing and says nothing";
+    platform.dialogs.inputNext(QStringLiteral("First goal"));
+    window.findChild<QPushButton *>("Command4")->click();
+    EXPECT_TRUE(platform.dialogs.lastMessage().text.contains("not overwritten"));
+    EXPECT_TRUE(broken.exists("GAMEDATA/GOALS.DAT"));
+    EXPECT_EQ(window.findChild<QListWidget *>("List2")->count(), 1);
+}
+
 TEST_F(DefinitionsWindow, ShortcutsOpenTheFoldersAndTheHelp)
 {
     open();
