@@ -1,25 +1,34 @@
 #include "core/automap/map_scan.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 
 namespace tav {
 
+namespace {
+
+// Calls visit(position, iterator) for every file directly in the folder whose
+// name is a MAP file name; the folder is read once.
+template <typename Visit>
+void forEachMapFile(const GameFolder &folder, const QString &folderGamePath, Visit visit)
+{
+    QDirIterator it(folder.resolve(folderGamePath), QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        it.next();
+        if (const std::optional<MapPosition> position = parseMapFileName(it.fileName()))
+            visit(*position, it);
+    }
+}
+
+} // namespace
+
 QList<MapFileEntry> listMapFiles(const GameFolder &folder, const QString &folderGamePath)
 {
     QList<MapFileEntry> entries;
-    const QDir dir(folder.resolve(folderGamePath));
-    if (!dir.exists())
-        return entries;
-    const QFileInfoList infos = dir.entryInfoList({QStringLiteral("*.MAP")},
-                                                  QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
-    entries.reserve(infos.size());
-    for (const QFileInfo &info : infos) {
-        const std::optional<MapPosition> position = parseMapFileName(info.fileName());
-        if (!position)
-            continue;
-        entries.append({*position, info.fileName(), info.size(), info.isReadable()});
-    }
+    forEachMapFile(folder, folderGamePath, [&](const MapPosition &position, const QDirIterator &it) {
+        entries.append({position, it.fileName()});
+    });
     return entries;
 }
 
@@ -47,11 +56,14 @@ int MarkedSquares::count() const
 MarkedSquares scanForExistingMaps(const GameFolder &folder, const QString &folderGamePath)
 {
     MarkedSquares squares;
-    for (const MapFileEntry &entry : listMapFiles(folder, folderGamePath)) {
-        const MapPosition &p = entry.position;
-        if (p.z >= 0 && p.z < kLevels && entry.readable && entry.size > 0)
+    forEachMapFile(folder, folderGamePath, [&](const MapPosition &p, const QDirIterator &it) {
+        if (p.z < 0 || p.z >= kLevels || squares.isMarked(p.x, p.y))
+            return;
+        // Only a file that can be read and holds something counts.
+        const QFileInfo info = it.fileInfo();
+        if (info.size() > 0 && info.isReadable())
             squares.mark(p.x, p.y);
-    }
+    });
     return squares;
 }
 

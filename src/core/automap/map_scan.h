@@ -13,8 +13,6 @@ namespace tav {
 struct MapFileEntry {
     MapPosition position;
     QString diskName;  // as spelled on disk
-    qint64 size = 0;
-    bool readable = false;
 };
 
 // The MAP files lying directly in a folder, found by listing it once. Only

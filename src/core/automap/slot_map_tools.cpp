@@ -123,8 +123,9 @@ Result<MapsReset> resetAllSlotMaps(const GameFolder &folder, const QString &slot
         const MapPosition &p = entry.position;
         if (p.x < 1 || p.x > kWorldColumns || p.y < 1 || p.y > kWorldRows || p.z < 0 || p.z >= kLevels)
             continue;
-        const Status copied = copyFileAtomically(defaultDisk + QLatin1Char('/') + entry.diskName,
-                                                 slotDir.filePath(mapFileName(p)));
+        // The slot holds no MAP file any more, so each copy goes to a free name.
+        const Status copied = copyToFreeName(defaultDisk + QLatin1Char('/') + entry.diskName,
+                                             slotDir.filePath(mapFileName(p)));
         if (copied)
             ++done.copied;
         else

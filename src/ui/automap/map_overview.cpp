@@ -59,8 +59,8 @@ Form4::Form4(const GameFolder &folder, QWidget *parent)
     m_grid->setCornerButtonEnabled(false);
     for (QHeaderView *header : {m_grid->horizontalHeader(), m_grid->verticalHeader()}) {
         header->setSectionResizeMode(QHeaderView::Fixed);
-        header->setDefaultSectionSize(kCellSide);
         header->setMinimumSectionSize(kCellSide);
+        header->setDefaultSectionSize(kCellSide);
         header->setDefaultAlignment(Qt::AlignCenter);
         header->setSectionsClickable(false);
     }

@@ -131,4 +131,6 @@ TEST_F(SlotTools, ResetAllMapsReplacesEveryMapFileOfTheSlot)
     EXPECT_EQ(tmp.read("GAMEDATA/SAVE1/01-01-00.MAP"), "a");
     EXPECT_EQ(tmp.read("GAMEDATA/SAVE1/20-15-09.MAP"), "b");
     EXPECT_TRUE(tmp.exists("GAMEDATA/SAVE1/SUB/02-02-00.MAP"));
+    EXPECT_EQ(QFile::permissions(tmp.disk("GAMEDATA/SAVE1/01-01-00.MAP")) & 0x7777,
+              QFile::permissions(tmp.disk("GAMEDATA/MAPS/01-01-00.MAP")) & 0x7777);
 }
