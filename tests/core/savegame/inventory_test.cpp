@@ -88,9 +88,3 @@ TEST(InventoryRemove, CountsDownAndClosesUpAnEmptiedPosition)
     EXPECT_EQ(inventory.remove(38), Inventory::RemoveOutcome::PositionEmptied);
     EXPECT_EQ(inventory.at(38), slot(0, 0));
 }
-
-TEST(InventoryPositions, RowByRow)
-{
-    EXPECT_EQ(Inventory::position(2, 5), 21);
-    EXPECT_EQ(Inventory::position(4, 7), 39);
-}

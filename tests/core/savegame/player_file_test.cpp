@@ -118,7 +118,7 @@ TEST(PlayerFile, WeaponStatesSpellsAndTheFixedUpgrades)
     EXPECT_TRUE(back.hero.spellKnown(7));
 }
 
-TEST(PlayerFile, WeaponCodeOnLines106And107)
+TEST(PlayerFile, CurrentWeaponAndSpell)
 {
     PlayerState state;
     state.hero.setOwned(HeroState::ShortSword, true);
@@ -138,13 +138,8 @@ TEST(PlayerFile, WeaponCodeOnLines106And107)
     before.hero.setOwned(HeroState::Bow, true);
     before.hero.setWeaponNr(3);
     EXPECT_EQ(loaded(file.lines, before).hero.weaponNr(), 3) << "an unknown code leaves the weapon";
-}
 
-TEST(PlayerFile, SpellIsStoredOneLess)
-{
-    PlayerState state;
-    EXPECT_EQ(playerFileLines(state)[107], " 0 ");
-    Lines file;
+    EXPECT_EQ(lines[107], " 0 ") << "spell 1";
     file[108] = " 5 ";
     EXPECT_EQ(loaded(file.lines).hero.spell(), 6);
 }
@@ -224,20 +219,6 @@ TEST(PlayerFile, ACommaStartsANewFieldFromTheWeaponLinesOn)
     EXPECT_EQ(state.hero.armor(), 5);
 }
 
-TEST(PlayerFile, TextFieldsStayOnTheirLine)
-{
-    PlayerState state;
-    state.goalAndMap.mapX = "1\r\n2";
-    EXPECT_EQ(playerFileLines(state)[114], "12");
-}
-
-TEST(PlayerFile, TrainingOnlyInTheDefaultSet)
-{
-    EXPECT_EQ(playerFileName(0, true), "TRAIN.STS");
-    EXPECT_EQ(playerFileName(0, false), "PLAYER.STS");
-    EXPECT_EQ(playerFileName(2, true), "PLAYER.STS");
-}
-
 TEST(PlayerFile, AFailedSaveLeavesTheOldFile)
 {
     TempGameFolder tmp;
@@ -250,11 +231,3 @@ TEST(PlayerFile, AFailedSaveLeavesTheOldFile)
     EXPECT_EQ(tmp.read("GAMEDATA/SAVE1/PLAYER.STS"), "old");
 }
 
-TEST(PlayerFile, AMissingFileLeavesTheStateAlone)
-{
-    TempGameFolder tmp;
-    PlayerState state;
-    state.hero.setGold(1);
-    EXPECT_FALSE(loadPlayerFile(tmp.folder(), "GAMEDATA\\MAPS\\PLAYER.STS", state));
-    EXPECT_EQ(state.hero.gold(), 1);
-}

@@ -1,4 +1,3 @@
-#include "core/savegame/data_set.h"
 #include "core/savegame/slot_list.h"
 
 #include "support/temp_game_folder.h"
@@ -7,16 +6,6 @@
 
 using namespace tav;
 using tav::test::TempGameFolder;
-
-TEST(DataSet, FolderNamesAndPaths)
-{
-    EXPECT_EQ(dataSetFolderName(0), "MAPS");
-    EXPECT_EQ(dataSetFolderName(1), "SAVE1");
-    EXPECT_EQ(dataSetFolderName(5), "SAVE5");
-    EXPECT_EQ(dataSetFolderName(6), "MAPS");
-    EXPECT_EQ(dataSetFolderPath("SAVE3"), "GAMEDATA\\SAVE3");
-    EXPECT_EQ(dataSetFilePath("MAPS", "PLAYER.STS"), "GAMEDATA\\MAPS\\PLAYER.STS");
-}
 
 TEST(SlotList, EntriesNumberTheSlotNamesAfterTheDefaultSet)
 {
@@ -35,14 +24,6 @@ TEST(SlotList, MissingOrShortFileGivesEmptyNames)
     EXPECT_EQ(readSlotNames(tmp.folder()), (QStringList{"Only one", "", "", "", ""}));
 }
 
-TEST(SlotList, WritesFiveNamesAndTheClosingOne)
-{
-    TempGameFolder tmp;
-    tmp.mkdir("GAMEDATA");
-    ASSERT_TRUE(writeSlotNames(tmp.folder(), {"Größe", "", "Beta"}));
-    EXPECT_EQ(tmp.read("GAMEDATA/SLOTS.INI"), QByteArray("Gr\xF6\xDF" "e\r\n\r\nBeta\r\n\r\n\r\n 1 \r\n"));
-}
-
 TEST(SlotSkill, ReadsNormalHardAndMissing)
 {
     TempGameFolder tmp;
@@ -57,17 +38,6 @@ TEST(SlotSkill, ReadsNormalHardAndMissing)
     EXPECT_EQ(readSlotSkill(tmp.folder(), 4), Skill::Normal);
     EXPECT_FALSE(readSlotSkill(tmp.folder(), 5));
     EXPECT_FALSE(readSlotSkill(tmp.folder(), 0));
-}
-
-TEST(SlotSkill, WritesOneNumberLineAndNeedsTheSlotFolder)
-{
-    TempGameFolder tmp;
-    tmp.mkdir("GAMEDATA/SAVE2");
-    ASSERT_TRUE(writeSlotSkill(tmp.folder(), 2, Skill::Hard));
-    EXPECT_EQ(tmp.read("GAMEDATA/SAVE2/SKILL.STS"), QByteArray(" 2 \r\n"));
-    EXPECT_FALSE(writeSlotSkill(tmp.folder(), 3, Skill::Normal));
-    EXPECT_FALSE(tmp.exists("GAMEDATA/SAVE3"));
-    EXPECT_FALSE(writeSlotSkill(tmp.folder(), 0, Skill::Normal));
 }
 
 TEST(SlotDelete, RemovesOnlyTheFilesDirectlyInTheSlotFolder)
