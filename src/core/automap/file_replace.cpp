@@ -54,7 +54,8 @@ Status copyToFreeName(const QString &fromDiskPath, const QString &toDiskPath)
         return data.status();
     QTemporaryFile part(QFileInfo(toDiskPath).dir().filePath(QStringLiteral("copy.XXXXXX")));
     if (!part.open() || part.write(data.value()) != data->size() || !part.flush())
-        return Status::failure(QStringLiteral("%1 could not be written: %2").arg(displayName(toDiskPath), part.errorString()));
+        return Status::failure(
+            QStringLiteral("%1 could not be written: %2").arg(displayName(toDiskPath), part.errorString()));
     // A temporary file is private to its owner; the copy gets the source's
     // permissions, as a copied file does.
     part.setPermissions(QFile::permissions(fromDiskPath));

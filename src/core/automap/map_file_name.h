@@ -8,10 +8,10 @@ namespace tav {
 
 // The world is a grid of squares; each square has up to ten levels, and each
 // square and level is one MAP file of a data set folder.
-inline constexpr int kWorldColumns = 20;  // X = 1..20
-inline constexpr int kWorldRows = 15;     // Y = 1..15
-inline constexpr int kScannedRows = 20;   // the overview scan looks at Y = 1..20
-inline constexpr int kLevels = 10;        // Z = 0..9
+inline constexpr int kWorldColumns = 20; // X = 1..20
+inline constexpr int kWorldRows = 15;    // Y = 1..15
+inline constexpr int kScannedRows = 20;  // the overview scan looks at Y = 1..20
+inline constexpr int kLevels = 10;       // Z = 0..9
 
 struct MapPosition {
     int x = 0;
@@ -22,7 +22,10 @@ struct MapPosition {
 
 // "12-08-01.MAP": X, Y and level as two digits each, joined by '-'.
 QString mapFileName(int x, int y, int z);
-inline QString mapFileName(const MapPosition &p) { return mapFileName(p.x, p.y, p.z); }
+inline QString mapFileName(const MapPosition &p)
+{
+    return mapFileName(p.x, p.y, p.z);
+}
 
 // The position a MAP file name stands for, in any letter case; nullopt for
 // any other name (exactly two digits per coordinate, as the game opens them).

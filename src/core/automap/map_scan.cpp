@@ -10,8 +10,7 @@ namespace {
 
 // Calls visit(position, iterator) for every file directly in the folder whose
 // name is a MAP file name; the folder is read once.
-template <typename Visit>
-void forEachMapFile(const GameFolder &folder, const QString &folderGamePath, Visit visit)
+template <typename Visit> void forEachMapFile(const GameFolder &folder, const QString &folderGamePath, Visit visit)
 {
     QDirIterator it(folder.resolve(folderGamePath), QDir::Files | QDir::Hidden | QDir::System);
     while (it.hasNext()) {

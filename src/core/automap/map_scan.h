@@ -12,7 +12,7 @@ namespace tav {
 
 struct MapFileEntry {
     MapPosition position;
-    QString diskName;  // as spelled on disk
+    QString diskName; // as spelled on disk
 };
 
 // The MAP files lying directly in a folder, found by listing it once. Only
@@ -30,7 +30,7 @@ public:
 
 private:
     static constexpr int kSide = kWorldColumns + 1;
-    std::array<bool, kSide * (kScannedRows + 1)> m_marked{};
+    std::array<bool, kSide *(kScannedRows + 1)> m_marked{};
 };
 
 // The check of the MAP overview: X 1..20, Y 1..20, levels 0..9 of the default

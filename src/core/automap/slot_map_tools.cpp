@@ -40,8 +40,8 @@ QString fileIn(const GameFolder &folder, const QString &folderGamePath, const QS
 
 QString slotActionQuestion(int slotIndex, const QString &entryText)
 {
-    return QStringLiteral("This action will affect the currently selected SaveGame slot #") + QString::number(slotIndex)
-           + QStringLiteral(" '") + entryText + QStringLiteral("'. Continue?");
+    return QStringLiteral("This action will affect the currently selected SaveGame slot #") +
+           QString::number(slotIndex) + QStringLiteral(" '") + entryText + QStringLiteral("'. Continue?");
 }
 
 Result<AutomapReplaced> replaceSlotAutomap(const GameFolder &folder, const QString &slotPath, AutomapSource source)
@@ -124,8 +124,8 @@ Result<MapsReset> resetAllSlotMaps(const GameFolder &folder, const QString &slot
         if (p.x < 1 || p.x > kWorldColumns || p.y < 1 || p.y > kWorldRows || p.z < 0 || p.z >= kLevels)
             continue;
         // The slot holds no MAP file any more, so each copy goes to a free name.
-        const Status copied = copyToFreeName(defaultDisk + QLatin1Char('/') + entry.diskName,
-                                             slotDir.filePath(mapFileName(p)));
+        const Status copied =
+            copyToFreeName(defaultDisk + QLatin1Char('/') + entry.diskName, slotDir.filePath(mapFileName(p)));
         if (copied)
             ++done.copied;
         else

@@ -23,8 +23,8 @@ inline const QString kAutomapFileName = QStringLiteral("AUTOMAP.STS");
 inline const QString kAutomapBackupName = QStringLiteral("AUTOMAP.OLD");
 
 enum class AutomapSource {
-    Uncovered,     // AUTOMAP.CHT of the working folder
-    DefaultSet,    // GAMEDATA\MAPS\AUTOMAP.STS
+    Uncovered,  // AUTOMAP.CHT of the working folder
+    DefaultSet, // GAMEDATA\MAPS\AUTOMAP.STS
 };
 
 struct AutomapReplaced {
@@ -36,8 +36,7 @@ struct AutomapReplaced {
 // one as AUTOMAP.OLD. An existing AUTOMAP.OLD is never overwritten: then,
 // and whenever the source is missing or the backup cannot be made, nothing
 // is changed. A failed copy puts the old file back.
-Result<AutomapReplaced> replaceSlotAutomap(const GameFolder &folder, const QString &slotPath,
-                                           AutomapSource source);
+Result<AutomapReplaced> replaceSlotAutomap(const GameFolder &folder, const QString &slotPath, AutomapSource source);
 
 // Makes the slot's MAP file of a position a copy of the default one; when the
 // default set has no such file, the slot's file is deleted too.

@@ -80,8 +80,8 @@ Form4::Form4(const GameFolder &folder, QWidget *parent)
     auto *command3 = makeButton(this, "Command3", "check for existing MAPs");
     auto *command4 = makeButton(this, "Command4", "DATFiles.txt (Automap)");
     auto *command5 = makeButton(this, "Command5", "save this entry ^");
-    const QString hint = QStringLiteral(
-        "Note: A square appears marked when there is any MAP with the specific X/Y coordinates!");
+    const QString hint =
+        QStringLiteral("Note: A square appears marked when there is any MAP with the specific X/Y coordinates!");
     command3->setToolTip(hint);
     auto *note = new QLabel(hint, this);
     note->setObjectName(QStringLiteral("Label3"));
@@ -188,8 +188,8 @@ void Form4::Command3_Click()
 
 void Form4::Command5_Click()
 {
-    const Status saved = saveAutomapString(m_folder, wholeValue(m_text1->text()), wholeValue(m_text2->text()),
-                                           m_text3->text());
+    const Status saved =
+        saveAutomapString(m_folder, wholeValue(m_text1->text()), wholeValue(m_text2->text()), m_text3->text());
     if (!saved)
         platform::showError(saved.error());
 }

@@ -45,9 +45,9 @@ QLabel *namedLabel(const QString &text, const QString &name, QWidget *parent)
 
 const QString kBackupMadeText =
     QStringLiteral("The original AUTOMAP.STS file has been saved as AUTOMAP.OLD in the SaveGame folder!");
-const QString kNoBackupText = QStringLiteral(
-    "The SaveGame folder had no AUTOMAP.STS file, so there was nothing to save as AUTOMAP.OLD. "
-    "The new AUTOMAP.STS is in place.");
+const QString kNoBackupText =
+    QStringLiteral("The SaveGame folder had no AUTOMAP.STS file, so there was nothing to save as AUTOMAP.OLD. "
+                   "The new AUTOMAP.STS is in place.");
 
 } // namespace
 
@@ -116,8 +116,10 @@ GoalMapFrame::GoalMapFrame(const GameFolder &folder, QWidget *parent)
 
     readGoals();
 
-    m_positionBoxes = {{m_mapX, kMapXMax, true, true},    {m_mapY, kMapYMax, true, true},
-                       {m_mapZ, kMapZMax, true, false},   {goalX, kGoalXMax, false, true},
+    m_positionBoxes = {{m_mapX, kMapXMax, true, true},
+                       {m_mapY, kMapYMax, true, true},
+                       {m_mapZ, kMapZMax, true, false},
+                       {goalX, kGoalXMax, false, true},
                        {goalY, kGoalYMax, false, true}};
     for (const PositionBox &position : std::as_const(m_positionBoxes)) {
         connect(position.box, &QLineEdit::textChanged, this, [this, position] { positionBoxChanged(position); });
@@ -205,6 +207,8 @@ void GoalMapFrame::GOALNr_Change()
 void GoalMapFrame::Goal_Change()
 {
     m_goal->setToolTip(m_goal->text());
+    // A long goal is read from its beginning; the tooltip shows all of it.
+    m_goal->setCursorPosition(0);
 }
 
 bool GoalMapFrame::slotActionConfirmed() const
@@ -221,8 +225,7 @@ bool GoalMapFrame::slotActionConfirmed() const
         }
     }
     return platform::showMessage(slotActionQuestion(index, entry), QStringLiteral("Warning!"),
-                                 platform::Icon::Information, platform::Buttons::YesNo)
-           == platform::Answer::Yes;
+                                 platform::Icon::Information, platform::Buttons::YesNo) == platform::Answer::Yes;
 }
 
 void GoalMapFrame::replaceAutomap(AutomapSource source)

@@ -50,7 +50,7 @@ TEST(Finder, TestsTheMapFileOfTheDataSet)
     TempGameFolder tmp;
     const QString slot1 = QStringLiteral("GAMEDATA\\SAVE1");
     EXPECT_FALSE(mapFileOpens(tmp.folder(), slot1, {3, 4, 0}));
-    tmp.write("GAMEDATA/SAVE1/03-04-00.MAP", "");  // an empty file opens
+    tmp.write("GAMEDATA/SAVE1/03-04-00.MAP", ""); // an empty file opens
     EXPECT_TRUE(mapFileOpens(tmp.folder(), slot1, {3, 4, 0}));
     EXPECT_FALSE(mapFileOpens(tmp.folder(), slot1, {3, 4, 1}));
     EXPECT_FALSE(mapFileOpens(tmp.folder(), QStringLiteral("GAMEDATA\\MAPS"), {3, 4, 0}));

@@ -11,15 +11,16 @@ using tav::test::TempGameFolder;
 TEST(MapFileName, WritesTwoDigitsPerCoordinate)
 {
     EXPECT_EQ(mapFileName(12, 8, 1), QStringLiteral("12-08-01.MAP"));
-    EXPECT_EQ(mapFilePath(QStringLiteral("GAMEDATA\\SAVE1"), {3, 4, 0}), QStringLiteral("GAMEDATA\\SAVE1\\03-04-00.MAP"));
+    EXPECT_EQ(mapFilePath(QStringLiteral("GAMEDATA\\SAVE1"), {3, 4, 0}),
+              QStringLiteral("GAMEDATA\\SAVE1\\03-04-00.MAP"));
 }
 
 TEST(MapFileName, ParsesOnlyTheGameSpelling)
 {
     EXPECT_EQ(parseMapFileName(QStringLiteral("05-12-09.map")), (MapPosition{5, 12, 9}));
     EXPECT_EQ(parseMapFileName(QStringLiteral("99-99-99.MAP")), (MapPosition{99, 99, 99}));
-    for (const char *name : {"5-12-9.MAP", "05-12-09.MAPX", "05_12_09.MAP", "0a-12-09.MAP", "05-12-09.MAP.bak",
-                             "AUTOMAP.STS"})
+    for (const char *name :
+         {"5-12-9.MAP", "05-12-09.MAPX", "05_12_09.MAP", "0a-12-09.MAP", "05-12-09.MAP.bak", "AUTOMAP.STS"})
         EXPECT_EQ(parseMapFileName(QString::fromLatin1(name)), std::nullopt) << name;
 }
 

@@ -116,7 +116,8 @@ TEST_F(MapOverview, CheckMarksSquaresWithMapsAndClearsOldMarks)
     for (int row = 0; row < grid()->rowCount(); ++row)
         for (int column = 0; column < grid()->columnCount(); ++column)
             if (!grid()->item(row, column)->text().isEmpty())
-                marked << QStringLiteral("%1/%2=%3").arg(column + 1).arg(row + 1).arg(grid()->item(row, column)->text());
+                marked
+                    << QStringLiteral("%1/%2=%3").arg(column + 1).arg(row + 1).arg(grid()->item(row, column)->text());
     EXPECT_EQ(marked, QStringList{"4/7=XX"});
 
     QFile::remove(tmp.disk("GAMEDATA/MAPS/04-07-09.MAP"));

@@ -77,9 +77,8 @@ TEST_F(GoalMapFrameTest, PositionBoxesKeepAWholeNumberInRange)
 {
     open();
     const std::tuple<const char *, const char *, const char *> cases[] = {
-        {"MAPX", "07", "7"}, {"MAPX", "25", "20"}, {"MAPX", "abc", "0"}, {"MAPX", "", "0"},
-        {"MAPY", "16", "15"}, {"MAPY", "-2", "0"}, {"MAPZ", "12", "9"}, {"GOALX", "21", "20"},
-        {"GOALY", "015", "15"}};
+        {"MAPX", "07", "7"}, {"MAPX", "25", "20"}, {"MAPX", "abc", "0"},  {"MAPX", "", "0"},     {"MAPY", "16", "15"},
+        {"MAPY", "-2", "0"}, {"MAPZ", "12", "9"},  {"GOALX", "21", "20"}, {"GOALY", "015", "15"}};
     for (const auto &[name, typed, shown] : cases) {
         type(name, typed);
         EXPECT_EQ(box(name)->text(), shown) << name << " " << typed;
