@@ -229,12 +229,21 @@ void MacroBodyEdit::showCaret(TextPos caret)
 
 void MacroBodyEdit::showWholeBody()
 {
-    QStringList lines;
-    lines.reserve(m_body.lineCount());
-    for (qsizetype i = 0; i < m_body.lineCount(); ++i)
-        lines.append(m_body.line(i));
+    QString text;
+    text.reserve(m_body.length());
+    for (qsizetype i = 0; i < m_body.lineCount(); ++i) {
+        if (i > 0)
+            text += QLatin1Char('\n');
+        text += m_body.line(i);
+    }
+    // Cleared and filled without undo steps: an assigned text starts a new
+    // history, and this is much quicker than setPlainText on long texts.
     const QScopedValueRollback<bool> showing(m_showing, true);
-    setPlainText(lines.join(QLatin1Char('\n')));
+    QTextDocument *doc = document();
+    doc->setUndoRedoEnabled(false);
+    clear();
+    QTextCursor(doc).insertText(text);
+    doc->setUndoRedoEnabled(true);
 }
 
 void MacroBodyEdit::insertFromMimeData(const QMimeData *source)

@@ -1,0 +1,155 @@
+// Speed of the macro editor's live formatting: a keystroke must cost about
+// the same in a long macro as in a short one, and loading a macro through the
+// load dialog must grow linearly with its lines. Drives the real windows
+// offscreen.
+#include "core/macro/command_vocabulary.h"
+#include "ui/macro/load_macro_dialog.h"
+#include "ui/macro/macro_body_edit.h"
+#include "ui/macro/macro_editor.h"
+#include "ui/platform/dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+
+#include <benchmark/benchmark.h>
+
+using namespace tav;
+
+namespace {
+
+// Answers every box at once, so a benchmark never waits on one.
+class SilentDialogs : public platform::Dialogs {
+public:
+    platform::Answer message(const platform::MessageRequest &) override { return platform::Answer::Ok; }
+    std::optional<QString> input(const platform::InputRequest &request) override { return request.defaultText; }
+};
+
+// A macro of `lines` lines in the shape designers write them: commands with
+// their parameters, comments, blank lines between sections.
+QByteArray macroText(int lines)
+{
+    const QStringList &presets = commandPresets();
+    QByteArray text = "%MAP BENCH\r\n'!A long macro for measuring\r\n";
+    for (int i = 2; i < lines; ++i) {
+        if (i % 25 == 0)
+            text += "\r\n";
+        else if (i % 7 == 0)
+            text += "' step " + QByteArray::number(i) + "\r\n";
+        else
+            text += "  " + presets[i % presets.size()].toLower().toLatin1() + ' ' + QByteArray::number(i) + "\r\n";
+    }
+    return text;
+}
+
+struct Workshop {
+    QTemporaryDir dir;
+    GameFolder folder{dir.path()};
+    SilentDialogs dialogs;
+    Form2 editor{folder};
+
+    Workshop()
+    {
+        platform::installDialogs(&dialogs);
+        QDir().mkpath(dir.path() + QStringLiteral("/GAMEDATA/MAKRO"));
+        editor.show();
+    }
+    ~Workshop() { platform::installDialogs(nullptr); }
+
+    void writeMacro(const QString &name, int lines)
+    {
+        QFile file(dir.path() + QStringLiteral("/GAMEDATA/MAKRO/") + name + QStringLiteral(".CMD"));
+        file.open(QIODevice::WriteOnly);
+        file.write(macroText(lines));
+    }
+
+    void loadThroughDialog(const QString &name)
+    {
+        Form3 dialog(folder, editor, &editor);
+        auto *list = dialog.findChild<QListWidget *>(QStringLiteral("List1"));
+        list->setCurrentItem(list->findItems(name, Qt::MatchExactly).first());
+        dialog.findChild<QPushButton *>(QStringLiteral("Command1_0"))->click();
+    }
+
+    // Puts the caret in the middle of the line in the middle of the body.
+    void caretToMiddle()
+    {
+        MacroBodyEdit &body = editor.body();
+        const QTextBlock block = body.document()->findBlockByNumber(body.blockCount() / 2);
+        QTextCursor cursor = body.textCursor();
+        cursor.setPosition(block.position() + block.length() / 2);
+        body.setTextCursor(cursor);
+        body.setFocus();
+        QApplication::processEvents();
+    }
+};
+
+// One iteration types a character and takes it back, as two keystrokes.
+void BM_KeystrokeInAMacroOfLines(benchmark::State &state)
+{
+    Workshop shop;
+    shop.writeMacro(QStringLiteral("LONG"), int(state.range(0)));
+    shop.loadThroughDialog(QStringLiteral("LONG"));
+    shop.caretToMiddle();
+    MacroBodyEdit &body = shop.editor.body();
+    for (auto _ : state) {
+        QTest::keyClick(&body, Qt::Key_X);
+        QTest::keyClick(&body, Qt::Key_Backspace);
+        QApplication::processEvents();
+    }
+    state.counters["lines"] = double(body.blockCount());
+}
+BENCHMARK(BM_KeystrokeInAMacroOfLines)->Arg(10)->Arg(1000)->Arg(20000)->Unit(benchmark::kMicrosecond);
+
+// Keystrokes that change the lines: a new line typed as a command, then
+// taken back (twelve keystrokes). Lines moving below the caret repaint the
+// whole box, so a box full of lines costs more than one holding ten; from a
+// full box on, the length of the macro makes no difference.
+void BM_NewCommandLineInAMacroOfLines(benchmark::State &state)
+{
+    Workshop shop;
+    shop.writeMacro(QStringLiteral("LONG"), int(state.range(0)));
+    shop.loadThroughDialog(QStringLiteral("LONG"));
+    shop.caretToMiddle();
+    MacroBodyEdit &body = shop.editor.body();
+    for (auto _ : state) {
+        QTest::keyClick(&body, Qt::Key_Return);
+        QTest::keyClicks(&body, QStringLiteral("arm ?"));
+        for (int i = 0; i < 6; ++i)
+            QTest::keyClick(&body, Qt::Key_Backspace);
+        QApplication::processEvents();
+    }
+    state.counters["lines"] = double(body.blockCount());
+}
+BENCHMARK(BM_NewCommandLineInAMacroOfLines)->Arg(10)->Arg(1000)->Arg(20000)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadMacroOfLinesThroughTheDialog(benchmark::State &state)
+{
+    Workshop shop;
+    shop.writeMacro(QStringLiteral("LONG"), int(state.range(0)));
+    for (auto _ : state) {
+        shop.loadThroughDialog(QStringLiteral("LONG"));
+        QApplication::processEvents();
+    }
+    state.counters["lines"] = double(shop.editor.body().blockCount());
+}
+BENCHMARK(BM_LoadMacroOfLinesThroughTheDialog)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
