@@ -50,8 +50,6 @@ Form13::Form13(const GameFolder &folder, const ScreenPalette &palette, SpriteDoc
     m_list1 = new QListWidget(this);
     m_list1->setObjectName(QStringLiteral("List1"));
     m_list1->setGeometry(8, 24, 104, 112);
-    // The empty entry for GRAFIK itself is as high as the others.
-    m_list1->setUniformItemSizes(true);
 
     caption(QStringLiteral("available sprites:"), QRect(118, 6, 110, 16), this);
     m_list2 = new QListWidget(this);
@@ -97,6 +95,8 @@ Form13::Form13(const GameFolder &folder, const ScreenPalette &palette, SpriteDoc
 void Form13::Form_Load()
 {
     m_list1->addItems(spriteFolderEntries(m_folder));
+    // The empty entry for GRAFIK itself is as high as the others.
+    m_list1->item(0)->setSizeHint(QSize(1, m_list1->fontMetrics().height() + 4));
 }
 
 void Form13::setSaveMode()
