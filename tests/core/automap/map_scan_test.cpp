@@ -8,15 +8,10 @@
 using namespace tav;
 using tav::test::TempGameFolder;
 
-TEST(MapFileName, WritesTwoDigitsPerCoordinate)
+TEST(MapFileName, WritesAndParsesTwoDigitsPerCoordinate)
 {
-    EXPECT_EQ(mapFileName(12, 8, 1), QStringLiteral("12-08-01.MAP"));
     EXPECT_EQ(mapFilePath(QStringLiteral("GAMEDATA\\SAVE1"), {3, 4, 0}),
               QStringLiteral("GAMEDATA\\SAVE1\\03-04-00.MAP"));
-}
-
-TEST(MapFileName, ParsesOnlyTheGameSpelling)
-{
     EXPECT_EQ(parseMapFileName(QStringLiteral("05-12-09.map")), (MapPosition{5, 12, 9}));
     EXPECT_EQ(parseMapFileName(QStringLiteral("99-99-99.MAP")), (MapPosition{99, 99, 99}));
     for (const char *name :

@@ -32,45 +32,6 @@ struct SlotTools : ::testing::Test {
 
 } // namespace
 
-TEST(SlotActionQuestion, NamesTheSlotNumberAndItsEntry)
-{
-    EXPECT_EQ(slotActionQuestion(2, QStringLiteral("2. Beta")),
-              QStringLiteral("This action will affect the currently selected SaveGame slot #2 '2. Beta'. Continue?"));
-}
-
-TEST_F(SlotTools, UncoverKeepsTheOldAutomapAsBackup)
-{
-    const Result<AutomapReplaced> done = replaceSlotAutomap(tmp.folder(), kSlot1, AutomapSource::Uncovered);
-    ASSERT_TRUE(done.ok()) << done.error().toStdString();
-    EXPECT_TRUE(done->backupMade);
-    EXPECT_EQ(tmp.read("GAMEDATA/SAVE1/AUTOMAP.OLD"), "player's automap");
-    EXPECT_EQ(tmp.read("GAMEDATA/SAVE1/AUTOMAP.STS"), "all uncovered");
-
-    // A second use would destroy the first backup: it stops before touching anything.
-    const Result<AutomapReplaced> again = replaceSlotAutomap(tmp.folder(), kSlot1, AutomapSource::DefaultSet);
-    EXPECT_FALSE(again.ok());
-    EXPECT_TRUE(again.error().contains(QStringLiteral("AUTOMAP.OLD")));
-    EXPECT_EQ(tmp.read("GAMEDATA/SAVE1/AUTOMAP.OLD"), "player's automap");
-    EXPECT_EQ(tmp.read("GAMEDATA/SAVE1/AUTOMAP.STS"), "all uncovered");
-}
-
-TEST_F(SlotTools, ResetFromDefaultCopiesTheDefaultAutomap)
-{
-    ASSERT_TRUE(replaceSlotAutomap(tmp.folder(), kSlot1, AutomapSource::DefaultSet).ok());
-    EXPECT_EQ(tmp.read("GAMEDATA/SAVE1/AUTOMAP.STS"), "default automap");
-    EXPECT_EQ(tmp.read("GAMEDATA/SAVE1/AUTOMAP.OLD"), "player's automap");
-}
-
-TEST_F(SlotTools, WithoutAnAutomapNoBackupIsReported)
-{
-    QFile::remove(tmp.disk("GAMEDATA/SAVE1/AUTOMAP.STS"));
-    const Result<AutomapReplaced> done = replaceSlotAutomap(tmp.folder(), kSlot1, AutomapSource::Uncovered);
-    ASSERT_TRUE(done.ok());
-    EXPECT_FALSE(done->backupMade);
-    EXPECT_FALSE(tmp.exists("GAMEDATA/SAVE1/AUTOMAP.OLD"));
-    EXPECT_EQ(tmp.read("GAMEDATA/SAVE1/AUTOMAP.STS"), "all uncovered");
-}
-
 TEST_F(SlotTools, AMissingSourceChangesNothing)
 {
     QFile::remove(tmp.disk("AUTOMAP.CHT"));
@@ -94,20 +55,6 @@ TEST_F(SlotTools, RefuseTheDefaultSetAndMissingSlots)
     EXPECT_FALSE(resetSlotMap(tmp.folder(), slot4, {1, 1, 0}).ok());
     EXPECT_FALSE(resetAllSlotMaps(tmp.folder(), slot4).ok());
     EXPECT_FALSE(tmp.exists("GAMEDATA/SAVE4"));
-}
-
-TEST_F(SlotTools, ResetCurrentMapCopiesOrDeletesThatOneFile)
-{
-    tmp.write("GAMEDATA/MAPS/03-04-00.MAP", "default 3/4");
-    tmp.write("GAMEDATA/SAVE1/03-04-00.MAP", "changed 3/4");
-    tmp.write("GAMEDATA/SAVE1/03-04-01.MAP", "changed 3/4 level 1");
-    ASSERT_TRUE(resetSlotMap(tmp.folder(), kSlot1, {3, 4, 0}));
-    EXPECT_EQ(tmp.read("GAMEDATA/SAVE1/03-04-00.MAP"), "default 3/4");
-
-    // No default file: the slot ends up without one as well.
-    ASSERT_TRUE(resetSlotMap(tmp.folder(), kSlot1, {3, 4, 1}));
-    EXPECT_FALSE(tmp.exists("GAMEDATA/SAVE1/03-04-01.MAP"));
-    EXPECT_TRUE(resetSlotMap(tmp.folder(), kSlot1, {9, 9, 9}).ok());
 }
 
 TEST_F(SlotTools, ResetAllMapsReplacesEveryMapFileOfTheSlot)
