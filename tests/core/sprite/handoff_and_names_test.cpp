@@ -1,9 +1,7 @@
 #include "core/sprite/handoff_file.h"
-#include "core/sprite/sprite_library.h"
 #include "core/sprite/sprite_name.h"
 
 #include "core/common/text_file.h"
-#include "support/temp_game_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -90,18 +88,4 @@ TEST(SpriteName, SplitsIntoTheDialogsFolderAndFileEntries)
     EXPECT_EQ(split("\\UNITS\\"), "\\UNITS|");
     EXPECT_EQ(split("\\"), "|");
     EXPECT_EQ(split("\\A\\B\\C"), "\\A|B\\C");
-}
-
-TEST(SpriteLibrary, ListsGrafikFirstThenItsSubfoldersAndSpritesWithoutExtension)
-{
-    test::TempGameFolder tmp;
-    tmp.write("grafik/Tree.spr", "x");
-    tmp.write("grafik/notes.txt", "x");
-    tmp.write("grafik/UNITS/ORCU1.SPR", "x");
-    tmp.write("grafik/UNITS/ORCZ1.SPR", "x");
-    tmp.mkdir("grafik/BOSS");
-    EXPECT_EQ(spriteFolderEntries(tmp.folder()), QStringList({"", "\\BOSS", "\\UNITS"}));
-    EXPECT_EQ(spriteEntries(tmp.folder(), ""), QStringList({"Tree"}));
-    EXPECT_EQ(spriteEntries(tmp.folder(), "\\units"), QStringList({"ORCU1", "ORCZ1"}));
-    EXPECT_TRUE(spriteEntries(tmp.folder(), "\\NONE").isEmpty());
 }

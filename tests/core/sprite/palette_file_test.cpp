@@ -1,9 +1,7 @@
 #include "core/sprite/palette_file.h"
-#include "core/sprite/screen_palette.h"
 
 #include "support/temp_game_folder.h"
 
-#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -68,36 +66,4 @@ TEST(PaletteFile, AShortMissingOrGarbledFileLeavesEveryIndexAColour)
     EXPECT_EQ(palette.coloursRead, 0);
     EXPECT_TRUE(palette.problem.contains("could not be read"));
     EXPECT_EQ(palette.colours[128], fallbackGrey(128));
-}
-
-TEST(PaletteFile, WritesOneTriplePerLine)
-{
-    std::array<std::array<int, 3>, 256> components{};
-    components[1] = {63, 0, 7};
-    const QByteArray bytes = paletteFileBytes(components);
-    EXPECT_TRUE(bytes.startsWith("0,0,0\r\n63,0,7\r\n0,0,0\r\n"));
-    EXPECT_EQ(parsePaletteFile(bytes).colours[1], qRgb(252, 0, 28));
-}
-
-TEST(PaletteFile, EachIndexHasItsRoleInTheGame)
-{
-    EXPECT_EQ(colourRole(0), "transparent background");
-    EXPECT_EQ(colourRole(1), "interface border");
-    EXPECT_EQ(colourRole(15), "interface border");
-    EXPECT_EQ(colourRole(16), "no dimming");
-    EXPECT_EQ(colourRole(79), "no dimming");
-    EXPECT_EQ(colourRole(80), "universal use");
-    EXPECT_EQ(colourRole(255), "universal use");
-}
-
-TEST(ScreenPalette, AnnouncesChangesAndAnswersBlackOutsideItsRange)
-{
-    ScreenPalette palette;
-    QSignalSpy changed(&palette, &ScreenPalette::changed);
-    EXPECT_EQ(palette.rgb(0), ScreenPalette::kBlack);
-    palette.setColour(0, ScreenPalette::kPink);
-    EXPECT_EQ(palette.colour(0), QColor(255, 0, 255));
-    EXPECT_EQ(changed.count(), 1);
-    EXPECT_EQ(palette.rgb(256), ScreenPalette::kBlack);
-    EXPECT_EQ(palette.rgb(-1), ScreenPalette::kBlack);
 }
