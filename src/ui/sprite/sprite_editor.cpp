@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QGuiApplication>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -108,6 +109,14 @@ bool Form12::event(QEvent *event)
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
     return QWidget::event(event);
+}
+
+void Form12::hideEvent(QHideEvent *event)
+{
+    // The palette belongs to the editor and goes with it; activation brings it back.
+    if (m_form8 && !event->spontaneous())
+        m_form8->hide();
+    QWidget::hideEvent(event);
 }
 
 bool Form12::eventFilter(QObject *watched, QEvent *event)

@@ -60,6 +60,7 @@ Q_SIGNALS:
 
 protected:
     bool event(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 

@@ -96,6 +96,9 @@ TEST_F(PaletteFixture, TheEditorShowsThePaletteWhenActivatedAndReloadsItAfterACl
     editor.Form_Activate();
     EXPECT_TRUE(editor.paletteWindow()->isVisible());
     EXPECT_EQ(editor.screenPalette().colour(0), QColor(4, 8, 12));
+    editor.show();
+    editor.hide();
+    EXPECT_FALSE(editor.paletteWindow()->isVisible());
 }
 
 TEST_F(PaletteFixture, AMissingPaletteIsReportedOnceAndGreyStandsIn)
