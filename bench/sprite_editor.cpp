@@ -1,9 +1,9 @@
 // Speed of the sprite editor: painting one cell, loading a 40 x 40 sprite
 // into the editor, and the load dialog listing a folder of 5,000 sprites.
 // Drives the real windows offscreen.
+#include "ui/sprite/sprite_editor.h"
 #include "core/sprite/sprite_file.h"
 #include "ui/platform/dialogs.h"
-#include "ui/sprite/sprite_editor.h"
 #include "ui/sprite/sprite_file_dialog.h"
 
 #include <QApplication>

@@ -60,7 +60,8 @@ int main(int argc, char **argv)
         return fail(handoffBytes.error());
     const tav::Result<tav::HandoffSprite> sprite = tav::parseHandoff(handoffBytes.value());
     if (!sprite)
-        return fail(tav::kHandoffFileName + QStringLiteral(": ") + sprite.error() + QStringLiteral("; nothing written"));
+        return fail(tav::kHandoffFileName + QStringLiteral(": ") + sprite.error() +
+                    QStringLiteral("; nothing written"));
 
     const QString diskPath = folder.resolve(target);
     const QString parent = QFileInfo(diskPath).path();

@@ -138,11 +138,20 @@ void DrawingTools::Picture1_MouseUp(int button)
 bool DrawingTools::Form_KeyDown(int keyCode)
 {
     switch (keyCode) {
-    case SpriteKey::Left: --m_sx; break;
-    case SpriteKey::Up: --m_sy; break;
-    case SpriteKey::Right: ++m_sx; break;
-    case SpriteKey::Down: ++m_sy; break;
-    default: break;
+    case SpriteKey::Left:
+        --m_sx;
+        break;
+    case SpriteKey::Up:
+        --m_sy;
+        break;
+    case SpriteKey::Right:
+        ++m_sx;
+        break;
+    case SpriteKey::Down:
+        ++m_sy;
+        break;
+    default:
+        break;
     }
     if (m_sx < 0)
         m_sx = 39;

@@ -21,7 +21,8 @@ Result<HandoffSprite> parseHandoff(const QByteArray &bytes)
     const QStringList lines = TextFile::fromBytes(bytes).lines;
     const auto numberAt = [&lines](int line, long long low, long long high, const char *what) -> Result<int> {
         if (line > lines.size())
-            return Status::failure(QStringLiteral("line %1 is missing (%2 expected)").arg(line).arg(QLatin1String(what)));
+            return Status::failure(
+                QStringLiteral("line %1 is missing (%2 expected)").arg(line).arg(QLatin1String(what)));
         const auto value = parseNumberField(lines[line - 1]);
         if (!value || *value < low || *value > high)
             return Status::failure(QStringLiteral("line %1 holds \"%2\", not %3 %4-%5")

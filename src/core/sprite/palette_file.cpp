@@ -74,11 +74,11 @@ PaletteFile parsePaletteFile(const QByteArray &bytes)
         palette.colours[static_cast<std::size_t>(index)] = fallbackGrey(index);
     }
     if (palette.coloursRead < PaletteFile::kColours) {
-        palette.problem = QStringLiteral("The palette file GAMEDATA\\MASTER.PAL %1 only %2 of its 256 colours; "
-                                         "the missing colours are shown in grey.")
-                              .arg(garbage ? QStringLiteral("holds something that is not a number after")
-                                           : QStringLiteral("holds"))
-                              .arg(palette.coloursRead);
+        palette.problem =
+            QStringLiteral("The palette file GAMEDATA\\MASTER.PAL %1 only %2 of its 256 colours; "
+                           "the missing colours are shown in grey.")
+                .arg(garbage ? QStringLiteral("holds something that is not a number after") : QStringLiteral("holds"))
+                .arg(palette.coloursRead);
     }
     return palette;
 }
@@ -100,8 +100,8 @@ QByteArray paletteFileBytes(const std::array<std::array<int, 3>, PaletteFile::kC
 {
     QByteArray text;
     for (const auto &rgb : components)
-        text += QByteArray::number(rgb[0]) + ',' + QByteArray::number(rgb[1]) + ',' + QByteArray::number(rgb[2])
-                + "\r\n";
+        text +=
+            QByteArray::number(rgb[0]) + ',' + QByteArray::number(rgb[1]) + ',' + QByteArray::number(rgb[2]) + "\r\n";
     return text;
 }
 

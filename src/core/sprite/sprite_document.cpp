@@ -130,7 +130,8 @@ void SpriteDocument::commitSelection()
         for (int x = s.SelX; x < s.SelX + s.SelW; ++x)
             for (int y = s.SelY; y < s.SelY + s.SelH; ++y, ++counter)
                 if (counter < SpriteImage::kBytes)
-                    s.AreaBuf.bytes[static_cast<std::size_t>(counter)] = CellGrid::contains(x, y) ? m_cells.at(x, y) : 0;
+                    s.AreaBuf.bytes[static_cast<std::size_t>(counter)] =
+                        CellGrid::contains(x, y) ? m_cells.at(x, y) : 0;
     });
 }
 

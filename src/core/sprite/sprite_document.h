@@ -85,8 +85,7 @@ public:
 
     const SpriteSelection &selection() const { return m_selection; }
     // Changes the selection state; the change is announced afterwards.
-    template <typename Change>
-    void editSelection(Change &&change)
+    template <typename Change> void editSelection(Change &&change)
     {
         change(m_selection);
         Q_EMIT selectionChanged();

@@ -66,9 +66,8 @@ QByteArray spriteFileBytes(int width, int height, const QByteArray &rowPixels)
 Status writeSpriteFile(const QString &diskPath, int width, int height, const QByteArray &rowPixels)
 {
     if (width < 1 || width > CellGrid::kSide || height < 1 || height > CellGrid::kSide)
-        return Status::failure(QStringLiteral("A sprite must be 1 to 40 pixels wide and high, not %1 x %2.")
-                                   .arg(width)
-                                   .arg(height));
+        return Status::failure(
+            QStringLiteral("A sprite must be 1 to 40 pixels wide and high, not %1 x %2.").arg(width).arg(height));
     if (rowPixels.size() != qsizetype(width) * height)
         return Status::failure(QStringLiteral("A %1 x %2 sprite needs %3 pixels, not %4.")
                                    .arg(width)

@@ -5,8 +5,8 @@ namespace tav {
 QStringList spriteFolderEntries(const GameFolder &folder)
 {
     QStringList entries{QString()};
-    const QStringList subfolders = folder.list(QStringLiteral("GRAFIK"), QStringLiteral("*"),
-                                               GameFolder::Entries::Folders);
+    const QStringList subfolders =
+        folder.list(QStringLiteral("GRAFIK"), QStringLiteral("*"), GameFolder::Entries::Folders);
     for (const QString &subfolder : subfolders)
         entries << QLatin1Char('\\') + subfolder;
     return entries;

@@ -10,10 +10,14 @@ namespace tav {
 int spriteButton(Qt::MouseButton button)
 {
     switch (button) {
-    case Qt::LeftButton: return SpriteButton::Left;
-    case Qt::RightButton: return SpriteButton::Right;
-    case Qt::MiddleButton: return SpriteButton::Middle;
-    default: return SpriteButton::None;
+    case Qt::LeftButton:
+        return SpriteButton::Left;
+    case Qt::RightButton:
+        return SpriteButton::Right;
+    case Qt::MiddleButton:
+        return SpriteButton::Middle;
+    default:
+        return SpriteButton::None;
     }
 }
 

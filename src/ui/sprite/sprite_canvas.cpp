@@ -82,8 +82,7 @@ void SelectionHandle::mouseReleaseEvent(QMouseEvent *event)
     Q_EMIT mouseReleased(spriteButton(event->button()), at.x(), at.y());
 }
 
-SpriteCanvas::SpriteCanvas(SpriteDocument &document, DrawingTools &tools, const ScreenPalette &palette,
-                           QWidget *parent)
+SpriteCanvas::SpriteCanvas(SpriteDocument &document, DrawingTools &tools, const ScreenPalette &palette, QWidget *parent)
     : QWidget(parent)
     , m_doc(document)
     , m_tools(tools)

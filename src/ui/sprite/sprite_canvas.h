@@ -16,7 +16,11 @@ public:
     explicit CanvasFrame(QWidget *parent);
 
     void setPen(const QColor &colour, Qt::PenStyle style = Qt::SolidLine);
-    void setFill(const QColor &colour) { m_fill = colour; update(); }
+    void setFill(const QColor &colour)
+    {
+        m_fill = colour;
+        update();
+    }
     QColor penColour() const { return m_pen; }
     Qt::PenStyle penStyle() const { return m_style; }
 

@@ -30,15 +30,23 @@ namespace {
 int editorKeyCode(int qtKey)
 {
     switch (qtKey) {
-    case Qt::Key_Left: return SpriteKey::Left;
-    case Qt::Key_Up: return SpriteKey::Up;
-    case Qt::Key_Right: return SpriteKey::Right;
-    case Qt::Key_Down: return SpriteKey::Down;
+    case Qt::Key_Left:
+        return SpriteKey::Left;
+    case Qt::Key_Up:
+        return SpriteKey::Up;
+    case Qt::Key_Right:
+        return SpriteKey::Right;
+    case Qt::Key_Down:
+        return SpriteKey::Down;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return SpriteKey::Return;
-    case Qt::Key_Space: return SpriteKey::Space;
-    case Qt::Key_Delete: return SpriteKey::Delete;
-    default: return 0;
+    case Qt::Key_Enter:
+        return SpriteKey::Return;
+    case Qt::Key_Space:
+        return SpriteKey::Space;
+    case Qt::Key_Delete:
+        return SpriteKey::Delete;
+    default:
+        return 0;
     }
 }
 

@@ -23,8 +23,7 @@
 namespace tav {
 namespace {
 
-template <typename Button>
-Button *button(const QString &name, const QString &text, QWidget *parent)
+template <typename Button> Button *button(const QString &name, const QString &text, QWidget *parent)
 {
     auto *b = new Button(parent);
     b->setObjectName(name);
@@ -131,11 +130,14 @@ void Form12::buildControls()
 
     auto *editingBox = new QGroupBox(QStringLiteral("Editing functions"), this);
     auto *editingLayout = new QGridLayout(editingBox);
-    editingLayout->addWidget(pictureButton(QStringLiteral("Command5"), cutIcon(), QStringLiteral("cut"), editingBox), 0, 0);
-    editingLayout->addWidget(pictureButton(QStringLiteral("Command6"), copyIcon(), QStringLiteral("copy"), editingBox), 0, 1);
+    editingLayout->addWidget(pictureButton(QStringLiteral("Command5"), cutIcon(), QStringLiteral("cut"), editingBox), 0,
+                             0);
+    editingLayout->addWidget(pictureButton(QStringLiteral("Command6"), copyIcon(), QStringLiteral("copy"), editingBox),
+                             0, 1);
     m_command7 = pictureButton(QStringLiteral("Command7"), deleteIcon(), QStringLiteral("delete"), editingBox);
     editingLayout->addWidget(m_command7, 0, 2);
-    editingLayout->addWidget(pictureButton(QStringLiteral("Command8"), pasteIcon(), QStringLiteral("paste"), editingBox), 0, 3);
+    editingLayout->addWidget(
+        pictureButton(QStringLiteral("Command8"), pasteIcon(), QStringLiteral("paste"), editingBox), 0, 3);
     auto *trans = button<QCheckBox>(QStringLiteral("Trans"), QStringLiteral("transparent"), editingBox);
     trans->setToolTip(QStringLiteral("transparent background"));
     trans->setChecked(true);
@@ -143,8 +145,10 @@ void Form12::buildControls()
 
     auto *operationsBox = new QGroupBox(QStringLiteral("Sprite operations:"), this);
     auto *operationsLayout = new QVBoxLayout(operationsBox);
-    operationsLayout->addWidget(button<QPushButton>(QStringLiteral("Command9"), QStringLiteral("flip | x-wise"), operationsBox));
-    operationsLayout->addWidget(button<QPushButton>(QStringLiteral("Command10"), QStringLiteral("flip - y-wise"), operationsBox));
+    operationsLayout->addWidget(
+        button<QPushButton>(QStringLiteral("Command9"), QStringLiteral("flip | x-wise"), operationsBox));
+    operationsLayout->addWidget(
+        button<QPushButton>(QStringLiteral("Command10"), QStringLiteral("flip - y-wise"), operationsBox));
     auto *slider = new QSlider(Qt::Horizontal, operationsBox);
     slider->setObjectName(QStringLiteral("Slider1"));
     slider->setFocusPolicy(Qt::NoFocus);
@@ -155,12 +159,14 @@ void Form12::buildControls()
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setToolTip(QStringLiteral("gradient range"));
     operationsLayout->addWidget(slider);
-    auto *random = button<QPushButton>(QStringLiteral("Command11"), QStringLiteral("generate random pixel sprite"), operationsBox);
-    random->setToolTip(QStringLiteral(
-        "select beginning color with left mouse button, define gradient range with the slider above"));
+    auto *random =
+        button<QPushButton>(QStringLiteral("Command11"), QStringLiteral("generate random pixel sprite"), operationsBox);
+    random->setToolTip(
+        QStringLiteral("select beginning color with left mouse button, define gradient range with the slider above"));
     operationsLayout->addWidget(random);
     auto *replace = button<QPushButton>(QStringLiteral("Command12"), QStringLiteral("replace color"), operationsBox);
-    replace->setToolTip(QStringLiteral("changes the color of all squares that have left button color to right button color"));
+    replace->setToolTip(
+        QStringLiteral("changes the color of all squares that have left button color to right button color"));
     operationsLayout->addWidget(replace);
     auto *blur = button<QPushButton>(QStringLiteral("Command13"), QStringLiteral("blur filter"), operationsBox);
     blur->setToolTip(QStringLiteral("filter effect - useful for smooth shadings"));

@@ -23,8 +23,7 @@ class SpritePreview;
 class Form13 : public QDialog {
     Q_OBJECT
 public:
-    Form13(const GameFolder &folder, const ScreenPalette &palette, SpriteDocument &editor,
-           QWidget *parent = nullptr);
+    Form13(const GameFolder &folder, const ScreenPalette &palette, SpriteDocument &editor, QWidget *parent = nullptr);
 
     // Caption "Save sprite as" and an editable name box.
     void setSaveMode();

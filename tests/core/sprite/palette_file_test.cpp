@@ -2,7 +2,6 @@
 
 #include "support/temp_game_folder.h"
 
-
 #include <gtest/gtest.h>
 
 using namespace tav;

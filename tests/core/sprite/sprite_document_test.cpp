@@ -1,7 +1,6 @@
 #include "core/sprite/sprite_document.h"
 #include "core/sprite/sprite_file.h"
 
-
 #include <gtest/gtest.h>
 
 using namespace tav;

@@ -42,7 +42,11 @@ SaverRun runSaver(const TempGameFolder &tmp, const QStringList &arguments)
 // Starts SPRSVR for real and waits for it, so the test can look at its work.
 class SaverLauncher : public platform::Launcher {
 public:
-    explicit SaverLauncher(const TempGameFolder &tmp) : m_tmp(tmp) { platform::installLauncher(this); }
+    explicit SaverLauncher(const TempGameFolder &tmp)
+        : m_tmp(tmp)
+    {
+        platform::installLauncher(this);
+    }
     ~SaverLauncher() override { platform::installLauncher(nullptr); }
 
     bool start(const GameFolder &, const QString &commandLine, platform::WindowStyle) override
@@ -130,8 +134,14 @@ TEST_F(SaverFixture, TheSaverWritesNothingForAMalformedHandOff)
 {
     const QByteArray existing = spriteFileBytes(1, 1, "\x05");
     tmp.write("GRAFIK/ORC.SPR", existing);
-    const char *malformed[] = {"", "3\r\n", "2\r\n1\r\n5\r\n", "x\r\n1\r\n0\r\n", "41\r\n1\r\n", "1\r\n0\r\n",
-                               "1\r\n1\r\n256\r\n", "1\r\n1\r\n-1\r\n"};
+    const char *malformed[] = {"",
+                               "3\r\n",
+                               "2\r\n1\r\n5\r\n",
+                               "x\r\n1\r\n0\r\n",
+                               "41\r\n1\r\n",
+                               "1\r\n0\r\n",
+                               "1\r\n1\r\n256\r\n",
+                               "1\r\n1\r\n-1\r\n"};
     for (const char *handoff : malformed) {
         tmp.write("SPREDIT.TMP", handoff);
         const SaverRun run = runSaver(tmp, {"GRAFIK\\ORC.SPR"});

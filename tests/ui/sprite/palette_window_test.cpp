@@ -1,5 +1,5 @@
-#include "ui/sprite/palette_window.h"
 #include "ui/sprite/colour_swatch.h"
+#include "ui/sprite/palette_window.h"
 #include "ui/sprite/sprite_editor.h"
 
 #include "core/common/program_tables.h"
@@ -21,7 +21,10 @@ struct PaletteFixture : ::testing::Test {
     TempGameFolder tmp;
 
     void SetUp() override { programTables().reset(); }
-    ColourSwatch *cell(Form8 *palette, int i) { return palette->findChild<ColourSwatch *>(QStringLiteral("Farbe_%1").arg(i)); }
+    ColourSwatch *cell(Form8 *palette, int i)
+    {
+        return palette->findChild<ColourSwatch *>(QStringLiteral("Farbe_%1").arg(i));
+    }
 };
 
 } // namespace
@@ -45,7 +48,8 @@ TEST_F(PaletteFixture, BuildsTheGridWithColoursRolesAndTheNumericTable)
     EXPECT_EQ(cell(palette, 80)->toolTip(), "universal use");
     EXPECT_EQ(programTables().PalRGB[0], PalEntry{}); // index 0 is never loaded
     const QRgb c = testColour(77);
-    EXPECT_EQ(programTables().PalRGB[77], (PalEntry{std::int16_t(qRed(c)), std::int16_t(qGreen(c)), std::int16_t(qBlue(c))}));
+    EXPECT_EQ(programTables().PalRGB[77],
+              (PalEntry{std::int16_t(qRed(c)), std::int16_t(qGreen(c)), std::int16_t(qBlue(c))}));
     EXPECT_EQ(platform.dialogs.count(), 0);
 }
 

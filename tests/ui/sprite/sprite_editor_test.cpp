@@ -1,6 +1,6 @@
-#include "ui/sprite/sprite_editor.h"
 #include "ui/sprite/colour_swatch.h"
 #include "ui/sprite/sprite_canvas.h"
+#include "ui/sprite/sprite_editor.h"
 #include "ui/sprite/sprite_file_dialog.h"
 #include "ui/sprite/sprite_preview.h"
 
@@ -37,8 +37,7 @@ struct EditorFixture : ::testing::Test {
         canvas = editor->findChild<QWidget *>("Picture1");
     }
 
-    template <typename T = QWidget>
-    T *child(const char *name)
+    template <typename T = QWidget> T *child(const char *name)
     {
         T *found = editor->findChild<T *>(QLatin1String(name));
         EXPECT_NE(found, nullptr) << name;
@@ -183,8 +182,8 @@ TEST_F(EditorFixture, LongFileNamesGetTheDosMessageAfterTheHandOff)
     editor->document().setName("\\UNITS\\ABCDEFGHI");
     child<QPushButton>("Command2")->click();
     ASSERT_EQ(platform.dialogs.count(), 1);
-    EXPECT_EQ(platform.dialogs.lastMessage().text,
-              "The specified filename is not a valid DOS filename. DOS filenames can only have a length of up to 8 characters.");
+    EXPECT_EQ(platform.dialogs.lastMessage().text, "The specified filename is not a valid DOS filename. DOS filenames "
+                                                   "can only have a length of up to 8 characters.");
     EXPECT_EQ(platform.dialogs.lastMessage().title, "Error!");
     EXPECT_EQ(platform.dialogs.lastMessage().icon, platform::Icon::Critical);
     EXPECT_EQ(platform.dialogs.lastMessage().buttons, platform::Buttons::Ok);

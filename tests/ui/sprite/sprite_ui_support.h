@@ -35,8 +35,7 @@ inline void writeSprite(const TempGameFolder &tmp, const QString &path, int widt
 }
 
 // Sends a mouse event with exactly the buttons given.
-inline void sendMouse(QWidget *widget, QEvent::Type type, QPoint at, Qt::MouseButton button,
-                      Qt::MouseButtons held)
+inline void sendMouse(QWidget *widget, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
 {
     QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
@@ -49,8 +48,7 @@ inline QPoint cellCentre(int x, int y)
 }
 
 // Runs an action on the next modal dialog once it is shown.
-template <typename Dialog>
-void onNextDialog(std::function<void(Dialog *)> action)
+template <typename Dialog> void onNextDialog(std::function<void(Dialog *)> action)
 {
     QTimer::singleShot(0, [action] {
         auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
