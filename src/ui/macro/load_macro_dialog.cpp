@@ -60,20 +60,28 @@ Form3::Form3(const GameFolder &folder, Form2 &editor, QWidget *parent)
 
     connect(m_ok, &QPushButton::clicked, this, [this] { Command1_Click(0); });
     connect(cancel, &QPushButton::clicked, this, [this] { Command1_Click(1); });
-    connect(m_list1, &QListWidget::currentRowChanged, this, &Form3::List1_Click);
+    // A click or an arrow key selects a name; the list taking the focus only
+    // marks its first row, which must not count as a choice.
+    connect(m_list1, &QListWidget::itemSelectionChanged, this, &Form3::List1_Click);
 
     // Form_Load. Escape closes the dialog as "Cancel" does (QDialog::reject).
     m_list1->addItems(listMacroNames(m_folder));
 }
 
+QString Form3::selectedName() const
+{
+    const QList<QListWidgetItem *> selected = m_list1->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
 void Form3::List1_Click()
 {
-    if (!m_list1->currentItem())
+    if (m_list1->selectedItems().isEmpty())
         return;
     m_ok->setEnabled(true);
     m_rems->setPlainText(kNoInfo);
     m_mtype->setText(kStandardMacro);
-    const Result<QByteArray> contents = readMacroFile(m_folder, m_list1->currentItem()->text());
+    const Result<QByteArray> contents = readMacroFile(m_folder, selectedName());
     if (!contents)
         return;
     const MacroInfo info = classifyMacro(contents.value());
@@ -84,8 +92,8 @@ void Form3::List1_Click()
 
 void Form3::Command1_Click(int index)
 {
-    if (index == 0 && m_list1->currentItem()) {
-        loadIntoEditor(m_list1->currentItem()->text());
+    if (index == 0 && !m_list1->selectedItems().isEmpty()) {
+        loadIntoEditor(selectedName());
         accept();
     } else {
         reject();

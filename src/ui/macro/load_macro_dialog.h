@@ -21,6 +21,7 @@ public:
     Form3(const GameFolder &folder, Form2 &editor, QWidget *parent = nullptr);
 
 private:
+    QString selectedName() const;
     void List1_Click();
     void Command1_Click(int index);
     void loadIntoEditor(const QString &name);

@@ -85,6 +85,7 @@ Form2::Form2(const GameFolder &folder, QWidget *parent)
     m_combo1 = new QComboBox(this);
     m_combo1->setObjectName(QStringLiteral("Combo1"));
     m_combo1->setToolTip(QStringLiteral("command presets"));
+    m_combo1->setPlaceholderText(QStringLiteral("command presets"));
     m_combo1->setMaxVisibleItems(20);
     m_combo1->addItems(commandPresets());
     m_combo1->setCurrentIndex(-1);

@@ -51,13 +51,6 @@ void expectSameAsWholePass(MacroBody &body, qsizetype from, qsizetype to, const 
 
 } // namespace
 
-TEST(MacroBody, StartsAsOneEmptyLine)
-{
-    const MacroBody body;
-    EXPECT_EQ(body.lineCount(), 1);
-    EXPECT_EQ(body.text(), "");
-}
-
 TEST(MacroBody, ReplacesOnlyTheLinesAChangeTouches)
 {
     MacroBody body;
@@ -67,12 +60,6 @@ TEST(MacroBody, ReplacesOnlyTheLinesAChangeTouches)
     EXPECT_EQ(change.removedLines, 1);
     EXPECT_EQ(change.lines, QStringList{"FIX three"});
     EXPECT_EQ(change.caret, (TextPos{2, 8}));
-    EXPECT_EQ(body.text(), "one\r\ntwo\r\nFIX three\r\nfour");
-
-    // A CR removed from a line break joins two lines; the stray LF goes too.
-    const BodyChange joined = body.apply(BodyEdit{{0, 3}, {0, 4}, "", 3});
-    EXPECT_EQ(joined.removedLines, 2);
-    EXPECT_EQ(body.text(), "onetwo\r\nFIX three\r\nfour");
 }
 
 TEST(MacroBody, MatchesTheWholePassForRandomChanges)
@@ -119,23 +106,4 @@ TEST(MacroBody, InsertsPresetsAsTheWholePassDoes)
         EXPECT_EQ(body.offsetOf(change.caret), expected.caret) << before.toStdString() << " @" << caret;
         EXPECT_EQ(change.droppedPercents.size(), expected.droppedPercents.size());
     }
-}
-
-TEST(MacroBody, AppendingLineByLineGivesTheFormattedFile)
-{
-    // Loading appends each line with CR LF; the caret stays at the start.
-    const QStringList lines = {"  %map x", "  arm ?", "msg c % sign", "", "'!about"};
-    MacroBody body;
-    QString whole;
-    int dropped = 0;
-    for (const QString &line : lines) {
-        const TextPos end{body.lineCount() - 1, body.line(body.lineCount() - 1).size()};
-        const BodyChange change = body.apply(BodyEdit{end, end, line + "\r\n", std::nullopt});
-        dropped += int(change.droppedPercents.size());
-        EXPECT_EQ(change.caret, TextPos{});
-        whole = formatBody(whole + line + "\r\n", 0).text;
-    }
-    EXPECT_EQ(body.text(), whole);
-    EXPECT_EQ(body.text(), "MAP x\r\nARM ?\r\nMSG c  sign\r\n\r\n'!about\r\n");
-    EXPECT_EQ(dropped, 2);
 }
