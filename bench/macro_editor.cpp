@@ -2,10 +2,10 @@
 // the same in a long macro as in a short one, and loading a macro through the
 // load dialog must grow linearly with its lines. Drives the real windows
 // offscreen.
+#include "ui/macro/macro_editor.h"
 #include "core/macro/command_vocabulary.h"
 #include "ui/macro/load_macro_dialog.h"
 #include "ui/macro/macro_body_edit.h"
-#include "ui/macro/macro_editor.h"
 #include "ui/platform/dialogs.h"
 
 #include <QApplication>

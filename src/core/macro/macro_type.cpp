@@ -13,8 +13,8 @@ MacroInfo classifyMacro(const QByteArray &contents)
     }
     const QStringList lines = macroLines(contents);
     for (const QString &line : lines) {
-        if (line.startsWith(QLatin1Char('%')) || line.startsWith(QLatin1String("POS v"))
-            || line.startsWith(QLatin1String("POS s")))
+        if (line.startsWith(QLatin1Char('%')) || line.startsWith(QLatin1String("POS v")) ||
+            line.startsWith(QLatin1String("POS s")))
             result.type = kMapMacro;
         if (line.startsWith(QLatin1String("POS i")))
             result.type = kItemsMacro;

@@ -40,8 +40,8 @@ Form3::Form3(const GameFolder &folder, Form2 &editor, QWidget *parent)
     m_mtype->setToolTip(QStringLiteral("macro type"));
     m_mtype->setGeometry(rectTw(2640, 120, 3360, 345));
 
-    m_rems = new QPlainTextEdit(
-        QStringLiteral("Use comments with '!comment syntax to make them appear in this box!"), this);
+    m_rems =
+        new QPlainTextEdit(QStringLiteral("Use comments with '!comment syntax to make them appear in this box!"), this);
     m_rems->setObjectName(QStringLiteral("REMs"));
     m_rems->setReadOnly(true);
     m_rems->setToolTip(QStringLiteral("macro description"));

@@ -19,8 +19,7 @@ const QString kBodyBreak = QStringLiteral("\r\n");
 // Characters the box would turn into a line break of its own.
 bool breaksInTheBox(QChar c)
 {
-    return c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == QChar(0xFDD0)
-           || c == QChar(0xFDD1);
+    return c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == QChar(0xFDD0) || c == QChar(0xFDD1);
 }
 
 // The text of `count` blocks from `block` on, one line each.
@@ -120,8 +119,8 @@ void MacroBodyEdit::formatPendingChange()
     qsizetype first = firstBlock.blockNumber();
     qsizetype lastNew = lastBlock.blockNumber();
     qsizetype lastOld = lastNew - (doc->blockCount() - m_body.lineCount());
-    if (!firstBlock.isValid() || !lastBlock.isValid() || lastNew < first || lastOld < first
-        || lastOld >= m_body.lineCount()) {
+    if (!firstBlock.isValid() || !lastBlock.isValid() || lastNew < first || lastOld < first ||
+        lastOld >= m_body.lineCount()) {
         firstBlock = doc->firstBlock();
         first = 0;
         lastNew = doc->blockCount() - 1;
@@ -274,9 +273,10 @@ void MacroBodyEdit::insertFromMimeData(const QMimeData *source)
         applyEdit(BodyEdit{at, at, raw, at.column + raw.size()}, Origin::Typed, at.line, at.line);
         return;
     }
+    // Used up when the change is formatted, which for a drop happens only at
+    // the end of the box's own edit step.
     m_pastedCaret = start + startBlock.blockNumber() + raw.size();
     cursor.insertText(shown);
-    m_pastedCaret.reset();
 }
 
 QMimeData *MacroBodyEdit::createMimeDataFromSelection() const

@@ -67,9 +67,9 @@ private:
 
     // Where a change comes from decides how the box is brought up to date.
     enum class Origin {
-        Typed,      // the box holds the change already; a preset is looked up
-        Inserted,   // the box still holds the old text
-        Assigned,   // the whole text was replaced
+        Typed,    // the box holds the change already; a preset is looked up
+        Inserted, // the box still holds the old text
+        Assigned, // the whole text was replaced
     };
 
     void noteChange(int position, int charsRemoved, int charsAdded);

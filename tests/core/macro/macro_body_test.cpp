@@ -14,8 +14,8 @@ namespace {
 // comments.
 QString randomText(std::mt19937 &random, int maxLength)
 {
-    static const QStringList pieces = {" ", "  ", "\r\n", "\r", "\n", "%", "a", "arm", "pos i", "'!", "'", "x", "Q",
-                                       "\xe9", "fix ", "end"};
+    static const QStringList pieces = {" ",     "  ", "\r\n", "\r", "\n", "%",    "a",    "arm",
+                                       "pos i", "'!", "'",    "x",  "Q",  "\xe9", "fix ", "end"};
     std::uniform_int_distribution<int> length(0, maxLength);
     std::uniform_int_distribution<int> piece(0, int(pieces.size()) - 1);
     QString text;
@@ -80,9 +80,14 @@ TEST(MacroBody, MatchesTheWholePassForRandomChanges)
             const QString inserted = randomText(random, 3);
             std::optional<qsizetype> caret;
             switch (random() % 4) {
-            case 0: break; // assigned: caret at the start
-            case 1: caret = std::uniform_int_distribution<qsizetype>(0, length + 3)(random); break;
-            default: caret = from + inserted.size(); break;
+            case 0:
+                break; // assigned: caret at the start
+            case 1:
+                caret = std::uniform_int_distribution<qsizetype>(0, length + 3)(random);
+                break;
+            default:
+                caret = from + inserted.size();
+                break;
             }
             expectSameAsWholePass(body, from, to, inserted, caret);
             if (::testing::Test::HasFailure())
