@@ -1,46 +1,29 @@
 #include "ui/enemy/up_down.h"
 
 #include "core/common/number_field.h"
+#include "ui/common/spin_arrows.h"
 
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace tav {
-namespace {
-
-QToolButton *arrowButton(Qt::ArrowType arrow, QWidget *parent)
-{
-    auto *button = new QToolButton(parent);
-    button->setArrowType(arrow);
-    button->setAutoRepeat(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    button->setFixedWidth(17);
-    return button;
-}
-
-} // namespace
 
 UpDown::UpDown(QLineEdit *buddy, enemy::ValueRange range, int initial, QWidget *parent)
     : QWidget(parent)
     , m_buddy(buddy)
     , m_range(range)
 {
-    m_up = arrowButton(Qt::UpArrow, this);
-    m_down = arrowButton(Qt::DownArrow, this);
+    auto *arrows = new SpinArrows(this);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(m_up);
-    layout->addWidget(m_down);
-    setFixedWidth(17);
-    connect(m_up, &QToolButton::clicked, this, [this] { stepBy(1); });
-    connect(m_down, &QToolButton::clicked, this, [this] { stepBy(-1); });
+    layout->addWidget(arrows);
+    setFixedWidth(arrows->width());
+    connect(arrows, &SpinArrows::stepUp, this, [this] { stepBy(1); });
+    connect(arrows, &SpinArrows::stepDown, this, [this] { stepBy(-1); });
     m_buddy->installEventFilter(this);
     setValue(initial);
 }

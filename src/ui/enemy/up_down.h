@@ -5,7 +5,6 @@
 #include <QWidget>
 
 class QLineEdit;
-class QToolButton;
 
 namespace tav {
 
@@ -31,8 +30,6 @@ protected:
 private:
     QLineEdit *m_buddy;
     enemy::ValueRange m_range;
-    QToolButton *m_up;
-    QToolButton *m_down;
 };
 
 } // namespace tav

@@ -1,7 +1,8 @@
 #include "ui/savegame/up_down_spinner.h"
 
+#include "ui/common/spin_arrows.h"
+
 #include <QLineEdit>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace tav {
@@ -9,21 +10,12 @@ namespace tav {
 UpDownSpinner::UpDownSpinner(QWidget *parent)
     : QWidget(parent)
 {
+    auto *arrows = new SpinArrows(this);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    m_up = new QToolButton(this);
-    m_up->setArrowType(Qt::UpArrow);
-    m_down = new QToolButton(this);
-    m_down->setArrowType(Qt::DownArrow);
-    for (QToolButton *button : {m_up, m_down}) {
-        button->setAutoRepeat(true);
-        button->setFixedSize(17, 11);
-        button->setFocusPolicy(Qt::NoFocus);
-        layout->addWidget(button);
-    }
-    connect(m_up, &QToolButton::clicked, this, &UpDownSpinner::stepUp);
-    connect(m_down, &QToolButton::clicked, this, &UpDownSpinner::stepDown);
+    layout->addWidget(arrows);
+    connect(arrows, &SpinArrows::stepUp, this, &UpDownSpinner::stepUp);
+    connect(arrows, &SpinArrows::stepDown, this, &UpDownSpinner::stepDown);
     setFixedSize(17, 22);
 }
 

@@ -3,7 +3,6 @@
 #include <QWidget>
 
 class QLineEdit;
-class QToolButton;
 
 namespace tav {
 
@@ -36,8 +35,6 @@ private:
     int m_minimum = 0;
     int m_maximum = 10;
     QLineEdit *m_buddy = nullptr;
-    QToolButton *m_up = nullptr;
-    QToolButton *m_down = nullptr;
 };
 
 } // namespace tav
