@@ -31,6 +31,14 @@ void SpriteDocument::setCells(const CellGrid &cells)
     Q_EMIT cellsReset();
 }
 
+void SpriteDocument::setCells(const CellGrid &cells, const QRect &changedRegion)
+{
+    m_cells = cells;
+    const QRect region = changedRegion & QRect(0, 0, kSide, kSide);
+    if (!region.isEmpty())
+        Q_EMIT regionChanged(region);
+}
+
 int SpriteDocument::clampSize(double value)
 {
     if (!(value >= 1))

@@ -56,6 +56,9 @@ public:
     // Cells outside the grid are never addressed.
     void setCell(int x, int y, std::uint8_t index);
     void setCells(const CellGrid &cells);
+    // Takes new cells of which only those in the region (columns and rows,
+    // within the grid) differ from the old ones.
+    void setCells(const CellGrid &cells, const QRect &changedRegion);
 
     int XSize() const { return m_width; }
     int YSize() const { return m_height; }
@@ -99,6 +102,8 @@ public:
 Q_SIGNALS:
     void cellChanged(int x, int y);
     void cellsReset();
+    // The cells of a rectangle of columns and rows changed.
+    void regionChanged(const QRect &cells);
     void declaredSizeChanged();
     void nameChanged();
     void undoChanged();
