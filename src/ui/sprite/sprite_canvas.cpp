@@ -70,6 +70,13 @@ SelectionHandle::SelectionHandle(QWidget *parent)
     hide();
 }
 
+void SelectionHandle::mousePressEvent(QMouseEvent *event)
+{
+    // The press belongs to the handle, so the moves and the release follow it
+    // and the canvas below starts no selection.
+    event->accept();
+}
+
 void SelectionHandle::mouseMoveEvent(QMouseEvent *event)
 {
     const QPointF at = toTwips(event->position());
@@ -115,6 +122,7 @@ SpriteCanvas::SpriteCanvas(SpriteDocument &document, DrawingTools &tools, const 
 
     connect(&m_doc, &SpriteDocument::cellChanged, this, [this](int x, int y) { update(cellArea(x, y)); });
     connect(&m_doc, &SpriteDocument::cellsReset, this, qOverload<>(&QWidget::update));
+    connect(&m_doc, &SpriteDocument::regionChanged, this, [this](const QRect &cells) { update(regionArea(cells)); });
     connect(&m_palette, &ScreenPalette::changed, this, qOverload<>(&QWidget::update));
     connect(&m_doc, &SpriteDocument::declaredSizeChanged, this, &SpriteCanvas::placeBorderLines);
     connect(&m_doc, &SpriteDocument::selectionChanged, this, &SpriteCanvas::placeSelection);
@@ -134,6 +142,12 @@ SpriteCanvas::SpriteCanvas(SpriteDocument &document, DrawingTools &tools, const 
 QRect SpriteCanvas::cellArea(int x, int y)
 {
     return QRect(x * kCellPixels + 1, y * kCellPixels + 1, kCellPixels - 1, kCellPixels - 1);
+}
+
+QRect SpriteCanvas::regionArea(const QRect &cells)
+{
+    return QRect(cells.left() * kCellPixels, cells.top() * kCellPixels, cells.width() * kCellPixels + 1,
+                 cells.height() * kCellPixels + 1);
 }
 
 void SpriteCanvas::paintEvent(QPaintEvent *event)

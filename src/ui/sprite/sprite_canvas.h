@@ -46,6 +46,7 @@ Q_SIGNALS:
     void mouseReleased(int button, double xTwips, double yTwips);
 
 protected:
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
@@ -63,6 +64,10 @@ public:
 
     // The area of cell (x, y) inside its grid lines.
     static QRect cellArea(int x, int y);
+    // The pixels of a rectangle of cells, grid lines included.
+    static QRect regionArea(const QRect &cells);
+
+    SelectionHandle *selScape() const { return m_selScape; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -9,6 +9,7 @@
 #include "ui/platform/please_wait.h"
 #include "ui/sprite/colour_swatch.h"
 #include "ui/sprite/palette_window.h"
+#include "ui/sprite/scrapboard_window.h"
 #include "ui/sprite/sprite_canvas.h"
 #include "ui/sprite/sprite_file_dialog.h"
 #include "ui/sprite/sprite_preview.h"
@@ -60,6 +61,7 @@ Form12::Form12(const GameFolder &folder, QWidget *parent)
     setWindowTitle(QStringLiteral("Tav sprite editor"));
     buildControls();
     connectDocument();
+    connectOperations();
     showColours();
     showCursor();
     showDeclaredSize();
@@ -100,16 +102,24 @@ Form8 *Form12::paletteWindow()
 void Form12::Form_Activate()
 {
     Form8 *palette = paletteWindow();
-    if (palette && !palette->isVisible()) {
-        QPoint at = frameGeometry().topRight() + QPoint(8, 0);
-        if (const QScreen *screen = this->screen()) {
-            const QRect area = screen->availableGeometry();
-            at.setX(std::min(at.x(), area.right() - palette->frameGeometry().width()));
-            at.setY(std::max(at.y(), area.top()));
-        }
-        palette->move(at);
-        palette->show();
+    if (palette && !palette->isVisible())
+        showCompanion(palette, frameGeometry().topRight() + QPoint(8, 0));
+    Form14 *scrapboard = scrapboardWindow();
+    if (scrapboard && !scrapboard->isVisible())
+        showCompanion(scrapboard, QPoint(palette->frameGeometry().left(), palette->frameGeometry().bottom() + 8));
+}
+
+void Form12::showCompanion(QWidget *companion, QPoint at)
+{
+    if (const QScreen *screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        at.setX(std::min(at.x(), area.right() - companion->frameGeometry().width()));
+        at.setY(std::min(at.y(), area.bottom() - companion->frameGeometry().height()));
+        at.setX(std::max(at.x(), area.left()));
+        at.setY(std::max(at.y(), area.top()));
     }
+    companion->move(at);
+    companion->show();
 }
 
 bool Form12::event(QEvent *event)
@@ -121,9 +131,14 @@ bool Form12::event(QEvent *event)
 
 void Form12::hideEvent(QHideEvent *event)
 {
-    // The palette belongs to the editor and goes with it; activation brings it back.
-    if (m_form8 && !event->spontaneous())
-        m_form8->hide();
+    // The palette and the scrapboard belong to the editor and go with it;
+    // activation brings them back.
+    if (!event->spontaneous()) {
+        if (m_form8)
+            m_form8->hide();
+        if (m_form14)
+            m_form14->hide();
+    }
     QWidget::hideEvent(event);
 }
 

@@ -2,8 +2,10 @@
 
 #include "core/common/game_folder.h"
 #include "core/sprite/drawing_tools.h"
+#include "core/sprite/scrapboard.h"
 #include "core/sprite/screen_palette.h"
 #include "core/sprite/sprite_document.h"
+#include "core/sprite/sprite_operations.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -15,12 +17,14 @@ class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSlider;
 class QToolButton;
 
 namespace tav {
 
 class ColourSwatch;
 class Form8;
+class Form14;
 class SpriteCanvas;
 class SpritePreview;
 
@@ -39,6 +43,10 @@ public:
     ScreenPalette &screenPalette() { return m_palette; }
     // The palette window, loaded (and the palette file read) on first use.
     Form8 *paletteWindow();
+    // The scrapboard's memory, which outlives its window.
+    Scrapboard &scrapboard() { return m_scrapboard; }
+    // The scrapboard window, loaded on first use and again after it was closed.
+    Form14 *scrapboardWindow();
 
     void Form_Activate();
     void Command1_Click();
@@ -53,6 +61,22 @@ public:
     void XSize_GotFocus();
     void YSize_GotFocus();
 
+    // Editing functions and sprite operations.
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Command11_Click();
+    void Command12_Click();
+    void Command13_Click();
+    // The floating area's handle; positions in twips relative to it.
+    void SelScape_MouseMove(int buttons, double xTwips, double yTwips);
+    void SelScape_MouseUp();
+    // A scrapboard thumbnail dropped on the preview, with its drag tag.
+    void Picture2_DragDrop(const QString &sourceTag);
+
 Q_SIGNALS:
     // The colour of index 0 changed ("pink backg"); windows that keep
     // pictures of sprites repaint them.
@@ -66,6 +90,8 @@ protected:
 
 private:
     void buildControls();
+    void connectOperations();
+    void showCompanion(QWidget *companion, QPoint at);
     void connectDocument();
     void sizeChange(QLineEdit *box, void (SpriteDocument::*set)(int));
     void showColours();
@@ -79,7 +105,10 @@ private:
     ScreenPalette m_palette;
     SpriteDocument m_document;
     DrawingTools m_tools{m_document};
+    SpriteOperations m_operations{m_document, m_tools};
+    Scrapboard m_scrapboard;
     QPointer<Form8> m_form8;
+    QPointer<Form14> m_form14;
 
     SpriteCanvas *m_canvas = nullptr;
     SpritePreview *m_preview = nullptr;
@@ -94,6 +123,8 @@ private:
     QToolButton *m_undoButton = nullptr;
     QCheckBox *m_check1 = nullptr;
     QAbstractButton *m_command7 = nullptr;
+    QSlider *m_slider1 = nullptr;
+    QCheckBox *m_trans = nullptr;
 };
 
 } // namespace tav

@@ -138,10 +138,10 @@ void Form12::buildControls()
     editingLayout->addWidget(m_command7, 0, 2);
     editingLayout->addWidget(
         pictureButton(QStringLiteral("Command8"), pasteIcon(), QStringLiteral("paste"), editingBox), 0, 3);
-    auto *trans = button<QCheckBox>(QStringLiteral("Trans"), QStringLiteral("transparent"), editingBox);
-    trans->setToolTip(QStringLiteral("transparent background"));
-    trans->setChecked(true);
-    editingLayout->addWidget(trans, 1, 0, 1, 4);
+    m_trans = button<QCheckBox>(QStringLiteral("Trans"), QStringLiteral("transparent"), editingBox);
+    m_trans->setToolTip(QStringLiteral("transparent background"));
+    m_trans->setChecked(true);
+    editingLayout->addWidget(m_trans, 1, 0, 1, 4);
 
     auto *operationsBox = new QGroupBox(QStringLiteral("Sprite operations:"), this);
     auto *operationsLayout = new QVBoxLayout(operationsBox);
@@ -149,16 +149,16 @@ void Form12::buildControls()
         button<QPushButton>(QStringLiteral("Command9"), QStringLiteral("flip | x-wise"), operationsBox));
     operationsLayout->addWidget(
         button<QPushButton>(QStringLiteral("Command10"), QStringLiteral("flip - y-wise"), operationsBox));
-    auto *slider = new QSlider(Qt::Horizontal, operationsBox);
-    slider->setObjectName(QStringLiteral("Slider1"));
-    slider->setFocusPolicy(Qt::NoFocus);
-    slider->setRange(1, 16);
-    slider->setSingleStep(1);
-    slider->setPageStep(1);
-    slider->setValue(1);
-    slider->setTickPosition(QSlider::TicksBelow);
-    slider->setToolTip(QStringLiteral("gradient range"));
-    operationsLayout->addWidget(slider);
+    m_slider1 = new QSlider(Qt::Horizontal, operationsBox);
+    m_slider1->setObjectName(QStringLiteral("Slider1"));
+    m_slider1->setFocusPolicy(Qt::NoFocus);
+    m_slider1->setRange(1, 16);
+    m_slider1->setSingleStep(1);
+    m_slider1->setPageStep(1);
+    m_slider1->setValue(1);
+    m_slider1->setTickPosition(QSlider::TicksBelow);
+    m_slider1->setToolTip(QStringLiteral("gradient range"));
+    operationsLayout->addWidget(m_slider1);
     auto *random =
         button<QPushButton>(QStringLiteral("Command11"), QStringLiteral("generate random pixel sprite"), operationsBox);
     random->setToolTip(

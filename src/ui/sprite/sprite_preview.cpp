@@ -23,6 +23,11 @@ void SpritePreview::repaintCell(int x, int y)
     update(kFrame + 2 * x, kFrame + 2 * y, 2, 2);
 }
 
+void SpritePreview::repaintRegion(const QRect &cells)
+{
+    update(kFrame + 2 * cells.left(), kFrame + 2 * cells.top(), 2 * cells.width(), 2 * cells.height());
+}
+
 QImage SpritePreview::picture() const
 {
     QImage image(kArea, kArea, QImage::Format_RGB32);

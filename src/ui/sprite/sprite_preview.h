@@ -20,6 +20,8 @@ public:
 
     // Asks for the 2 x 2 square of one cell to be repainted.
     void repaintCell(int x, int y);
+    // The same for a rectangle of cells.
+    void repaintRegion(const QRect &cells);
     // The picture as it is drawn: 80 x 80 pixels.
     QImage picture() const;
 

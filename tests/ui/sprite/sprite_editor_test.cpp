@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QTest>
 #include <QToolButton>
 
@@ -280,4 +281,73 @@ TEST_F(EditorFixture, HelpOpensTheSpriteTextInTheViewer)
     ASSERT_EQ(platform.launcher.started().size(), 1);
     EXPECT_EQ(platform.launcher.started()[0].commandLine, "notepad HELP\\Sprites.txt");
     EXPECT_EQ(platform.launcher.started()[0].style, platform::WindowStyle::NormalFocus);
+}
+
+TEST_F(EditorFixture, APastedAreaFollowsItsHandleInWholeCellsAndStampsOnRelease)
+{
+    editor->document().setCell(0, 0, 7);
+    editor->document().setCell(1, 1, 8);
+    child<QRadioButton>("Tool_0")->click();
+    press(0, 0, Qt::LeftButton);
+    move(1, 1, Qt::LeftButton);
+    release(1, 1, Qt::LeftButton);
+    child<QToolButton>("Command6")->click();
+    child<QRadioButton>("Tool_1")->click();
+    child<QToolButton>("Command8")->click();
+    EXPECT_TRUE(child<QRadioButton>("Tool_0")->isChecked());
+    auto *selector = child<CanvasFrame>("Selector");
+    auto *handle = child<QWidget>("SelScape");
+    EXPECT_TRUE(selector->isVisibleTo(canvas));
+    EXPECT_EQ(selector->penColour(), QColor(255, 128, 0));
+    EXPECT_EQ(handle->geometry(), QRect(0, 0, 25, 25));
+
+    // Drag the handle two cells right and one down; the release stamps it
+    // there and the area stays floating. The canvas below starts nothing.
+    sendMouse(handle, QEvent::MouseMove, QPoint(6, 6), Qt::NoButton, Qt::NoButton);
+    sendMouse(handle, QEvent::MouseButtonPress, QPoint(6, 6), Qt::LeftButton, Qt::LeftButton);
+    sendMouse(handle, QEvent::MouseMove, QPoint(6 + 24, 6 + 12), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(handle->cursor().shape(), Qt::ClosedHandCursor);
+    EXPECT_EQ(selector->geometry().topLeft(), QPoint(24, 12));
+    EXPECT_EQ(handle->geometry(), selector->geometry());
+    sendMouse(handle, QEvent::MouseButtonRelease, QPoint(6, 6), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(editor->document().cell(2, 1), 7);
+    EXPECT_EQ(editor->document().cell(3, 2), 8);
+    EXPECT_EQ(previewAt(2, 1), testColour(7));
+    EXPECT_EQ(handle->cursor().shape(), Qt::SizeAllCursor);
+    EXPECT_TRUE(selector->isVisibleTo(canvas));
+    EXPECT_EQ(child<QToolButton>("UndoButton")->toolTip(), "Undo: copy area");
+
+    // Delete clears the area's cells at its place and drops it.
+    key(Qt::Key_Delete);
+    EXPECT_EQ(editor->document().cell(2, 1), 0);
+    EXPECT_EQ(previewAt(2, 1), qRgb(0, 0, 0));
+    EXPECT_FALSE(selector->isVisibleTo(canvas));
+}
+
+TEST_F(EditorFixture, TheOperationButtonsChangeTheCellsAndThePreview)
+{
+    editor->document().setCell(0, 0, 90);
+    child<QPushButton>("Command9")->click();
+    EXPECT_EQ(editor->document().cell(39, 0), 90);
+    EXPECT_EQ(previewAt(39, 0), testColour(90));
+    child<QPushButton>("Command10")->click();
+    EXPECT_EQ(editor->document().cell(39, 39), 90);
+
+    editor->tools().setLeftColour(90);
+    editor->tools().setRightColour(120);
+    child<QPushButton>("Command12")->click();
+    EXPECT_EQ(previewAt(39, 39), testColour(120));
+
+    const int shownBefore = platform::PleaseWait::timesShown();
+    child<QPushButton>("Command13")->click();
+    EXPECT_EQ(platform::PleaseWait::timesShown(), shownBefore + 1);
+    EXPECT_TRUE(editor->isEnabled());
+    EXPECT_EQ(child<QToolButton>("UndoButton")->toolTip(), "Undo: blur filter");
+    EXPECT_GE(editor->document().cell(39, 39), 80);
+
+    child<QSlider>("Slider1")->setValue(1);
+    editor->tools().setLeftColour(33);
+    child<QPushButton>("Command11")->click();
+    EXPECT_EQ(editor->document().cell(17, 23), 33);
+    EXPECT_EQ(previewAt(17, 23), testColour(33));
 }
