@@ -128,9 +128,8 @@ void SpriteOperations::blur(const std::array<PalEntry, 256> &palRGB)
             const std::uint8_t c = cells.at(x, y);
             if (c == 0)
                 continue;
-            const std::uint8_t around[5] = {
-                x > 0 ? cells.at(x - 1, y) : c, x < last ? cells.at(x + 1, y) : c,
-                y > 0 ? cells.at(x, y - 1) : c, y < last ? cells.at(x, y + 1) : c, c};
+            const std::uint8_t around[5] = {x > 0 ? cells.at(x - 1, y) : c, x < last ? cells.at(x + 1, y) : c,
+                                            y > 0 ? cells.at(x, y - 1) : c, y < last ? cells.at(x, y + 1) : c, c};
             int red = 0, green = 0, blue = 0;
             for (const std::uint8_t index : around) {
                 const PalEntry &e = palRGB[index];

@@ -15,11 +15,13 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTimer>
+#include <QToolButton>
 
+#include <algorithm>
 #include <functional>
 
 namespace tav {
@@ -70,6 +72,22 @@ private:
     MoveHandler m_moved;
 };
 
+// A frame's container `Picture1`: its background, black or the highlight
+// colour, with a thin edge around the thumbnail.
+class FrameContainer : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), palette().color(QPalette::Window));
+        p.setPen(QColor(90, 90, 90));
+        p.drawRect((Form14::kFrameWidth - kThumbnailSide) / 2 - 1, 15, kThumbnailSide + 1, kThumbnailSide + 1);
+    }
+};
+
 QLabel *whiteLabel(QWidget *parent)
 {
     auto *label = new QLabel(parent);
@@ -116,11 +134,15 @@ Form14::Form14(const GameFolder &folder, Scrapboard &board, SpriteDocument &edit
     row->setContentsMargins(3, 2, 3, 3);
     row->setSpacing(3);
     const auto button = [this, row](const char *name, const char *caption, void (Form14::*handler)()) {
-        auto *b = new QPushButton(QLatin1String(caption), m_buttons);
+        // Compact buttons, so all three fit under three frames.
+        auto *b = new QToolButton(m_buttons);
+        b->setText(QLatin1String(caption));
         b->setObjectName(QLatin1String(name));
+        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        b->setMinimumHeight(24);
         b->setFocusPolicy(Qt::NoFocus);
         row->addWidget(b);
-        connect(b, &QPushButton::clicked, this, handler);
+        connect(b, &QToolButton::clicked, this, handler);
     };
     button("Command1", "Animation viewer >", &Form14::Command1_Click);
     button("Command2", "clear", &Form14::Command2_Click);
@@ -140,9 +162,8 @@ Form14::Form14(const GameFolder &folder, Scrapboard &board, SpriteDocument &edit
 void Form14::buildFrame(int index)
 {
     Frame &frame = m_frames[static_cast<std::size_t>(index)];
-    frame.container = new QWidget(m_viewport);
+    frame.container = new FrameContainer(m_viewport);
     frame.container->setObjectName(QStringLiteral("Picture1_%1").arg(index));
-    frame.container->setAutoFillBackground(true);
     frame.container->setFocusPolicy(Qt::ClickFocus);
     frame.container->resize(kFrameWidth, kFrameHeight);
     frame.container->installEventFilter(this);
@@ -292,6 +313,7 @@ void Form14::Command1_Click()
 {
     m_viewerOut = !m_viewerOut;
     layoutWindow();
+    keepOnScreen();
 }
 
 void Form14::Command2_Click()
@@ -356,10 +378,20 @@ void Form14::layoutWindow()
     m_selected->setGeometry(22, kFrameHeight + 3, strip - 25, 15);
     m_buttons->setGeometry(0, kFrameHeight + 20, strip, kClientHeight - kFrameHeight - 20);
     m_picture4->setGeometry(strip, 0, panel, kClientHeight);
-    for (QWidget *part : {static_cast<QWidget *>(m_preview), static_cast<QWidget *>(m_label2),
-                          static_cast<QWidget *>(m_slider1)})
+    for (QWidget *part :
+         {static_cast<QWidget *>(m_preview), static_cast<QWidget *>(m_label2), static_cast<QWidget *>(m_slider1)})
         part->setVisible(m_viewerOut);
     placeFrames();
+}
+
+void Form14::keepOnScreen()
+{
+    const QScreen *screen = this->screen();
+    if (!isVisible() || !screen)
+        return;
+    const int overhang = frameGeometry().right() - screen->availableGeometry().right();
+    if (overhang > 0)
+        move(std::max(screen->availableGeometry().left(), x() - overhang), y());
 }
 
 } // namespace tav

@@ -73,6 +73,8 @@ private:
     void showFrame(int frame);
     void placeFrames();
     void layoutWindow();
+    // A wider window moves left rather than over the screen's edge.
+    void keepOnScreen();
     int stripWidth() const { return m_strip.visibleFrames() * kFrameWidth; }
 
     GameFolder m_folder;

@@ -88,7 +88,8 @@ TEST_F(ScrapboardFixture, ActivationShowsTheScrapboardBesideTheEditorWithTwelveE
     EXPECT_EQ(board->size(), QSize(3 * 101 + 17, Form14::kClientHeight));
     for (int i = 0; i < 12; ++i)
         EXPECT_EQ(thumbnail(i)->toolTip(), QStringLiteral("#%1: <empty>").arg(i + 1));
-    EXPECT_EQ(child<QWidget>("Picture1_0")->palette().color(QPalette::Window), board->palette().color(QPalette::Highlight));
+    EXPECT_EQ(child<QWidget>("Picture1_0")->palette().color(QPalette::Window),
+              board->palette().color(QPalette::Highlight));
 
     // Closing unloads the window; the next activation brings a new one that
     // still shows what the store holds.
@@ -154,7 +155,7 @@ TEST_F(ScrapboardFixture, FramesSwapByDraggingAndClearEmptiesTheSelectedOne)
 
     sendMouse(child<QLabel>("Label1_4"), QEvent::MouseButtonPress, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
     EXPECT_EQ(child<QScrollBar>("Selected")->value(), 4);
-    child<QPushButton>("Command2")->click();
+    child<QToolButton>("Command2")->click();
     EXPECT_EQ(thumbnail(4)->toolTip(), "#5: <empty>");
     EXPECT_TRUE(label(4).isEmpty());
     EXPECT_EQ(thumbnail(4)->picture().pixel(0, 0), qRgb(0, 0, 0));
@@ -174,7 +175,7 @@ TEST_F(ScrapboardFixture, TheViewerPlaysFramesOneToNOnlyWhileFoldedOut)
     board->Anim_Timer();
     EXPECT_EQ(board->AnimPos(), 0); // folded in: still
 
-    child<QPushButton>("Command1")->click();
+    child<QToolButton>("Command1")->click();
     EXPECT_TRUE(board->viewerFoldedOut());
     EXPECT_EQ(board->width(), 3 * 101 + 133);
     QList<int> played;
@@ -185,7 +186,7 @@ TEST_F(ScrapboardFixture, TheViewerPlaysFramesOneToNOnlyWhileFoldedOut)
     }
     EXPECT_EQ(played, QList<int>({1, 2, 3, 1}));
 
-    child<QPushButton>("Command1")->click();
+    child<QToolButton>("Command1")->click();
     EXPECT_EQ(board->width(), 3 * 101 + 17);
     board->Anim_Timer();
     EXPECT_EQ(board->AnimPos(), 1);
@@ -206,7 +207,7 @@ TEST_F(ScrapboardFixture, TheGripShowsThreeToEightWholeFrames)
     EXPECT_EQ(board->width(), 3 * 101 + 17);
 
     // With the viewer folded out a small move keeps the count.
-    child<QPushButton>("Command1")->click();
+    child<QToolButton>("Command1")->click();
     board->Picture4_MouseMove(SpriteButton::None, 5);
     board->Picture4_MouseMove(SpriteButton::Left, 15);
     EXPECT_EQ(board->strip().visibleFrames(), 3);
@@ -269,7 +270,7 @@ TEST_F(ScrapboardFixture, BatchRenameNamesTheFilledFramesOfTheSeries)
         last->setValue(3);
         dialog->findChild<QPushButton *>("Command1")->click();
     });
-    child<QPushButton>("Command3")->click();
+    child<QToolButton>("Command3")->click();
     EXPECT_EQ(label(0), "\\UNITS\\WALK1");
     EXPECT_TRUE(label(1).isEmpty());
     EXPECT_EQ(label(2), "\\UNITS\\WALK3");
@@ -280,7 +281,7 @@ TEST_F(ScrapboardFixture, BatchRenameNamesTheFilledFramesOfTheSeries)
         dialog->findChild<QSlider *>("Slider1")->setValue(12);
         dialog->findChild<QPushButton *>("Command2")->click();
     });
-    child<QPushButton>("Command3")->click();
+    child<QToolButton>("Command3")->click();
     EXPECT_EQ(label(0), "\\UNITS\\WALK1");
     EXPECT_EQ(label(3), "\\OLD4");
 }
