@@ -50,26 +50,16 @@ TEST_F(Board, StoringKeepsNameSizeAndAllCellsInTheFramesSlot)
     EXPECT_EQ(board.picture(5, palette).pixel(40, 40), ScreenPalette::kPink);
 }
 
-TEST_F(Board, SwappingExchangesFramesAndClearingEmptiesOne)
+TEST_F(Board, ClearingEmptiesAFrameButKeepsTheNameOfItsSlot)
 {
-    keep(0, "\\A", 5, 10, 5);
-    keep(4, "\\B", 6);
-    board.swap(0, 4);
-    EXPECT_EQ(board.image(0).cell(0, 0), 6);
-    EXPECT_EQ(board.label(0), "\\B");
-    EXPECT_EQ(board.tooltip(4), "#5: 10 x 5");
-    EXPECT_EQ(board.label(4), "\\A");
-    board.swap(4, 4);
-    EXPECT_EQ(board.label(4), "\\A");
+    keep(4, "\\A", 5, 10, 5);
     board.swap(4, 7); // with an empty frame
     EXPECT_EQ(board.tooltip(4), "#5: <empty>");
-    EXPECT_EQ(board.label(7), "\\A");
-
+    EXPECT_EQ(board.tooltip(7), "#8: 10 x 5");
     board.clear(7);
     EXPECT_EQ(tables.ScrapBuf[8], SpriteImage());
-    EXPECT_EQ(board.tooltip(7), "#8: <empty>");
     EXPECT_TRUE(board.label(7).isEmpty());
-    EXPECT_EQ(tables.ScrapName[8], "\\A"); // the slot keeps its name
+    EXPECT_EQ(tables.ScrapName[8], "\\A");
 }
 
 TEST(Animation, PlaysFramesOneToNAndStartsAgain)
@@ -106,27 +96,10 @@ TEST(FilmStrip, ScrollsAndResizesByWholeFrames)
     EXPECT_EQ(strip.firstVisible(), 0);
 }
 
-TEST_F(Board, BatchRenameNamesFilledFramesByTheirNumbers)
+TEST(BatchRename, NamesJoinFolderPrefixAndNumberAndStayInTheirFolder)
 {
     EXPECT_EQ(BatchRename::seriesName("\\UNITS", "ORC", 3), "\\UNITS\\ORC3");
     EXPECT_EQ(BatchRename::seriesName("", "ORC", 12), "\\ORC12");
-    EXPECT_EQ(BatchRename::lastFrameAllowed("ABCDEFG", 12), 9);
-    EXPECT_EQ(BatchRename::lastFrameAllowed("ABCDEFG", 8), 8);
-    EXPECT_EQ(BatchRename::lastFrameAllowed("ABCDEF", 12), 12);
-
-    keep(0, "\\OLD1");
-    keep(2, "\\OLD3");
-    keep(3, "\\OLD4");
-    tables.ScrapName[2] = "\\GAP";
-    EXPECT_EQ(BatchRename::renameFrames(board, "\\UNITS", "WALK", 3), 2);
-    EXPECT_EQ(board.label(0), "\\UNITS\\WALK1");
-    EXPECT_EQ(board.label(2), "\\UNITS\\WALK3");
-    EXPECT_EQ(tables.ScrapName[2], "\\GAP"); // the empty frame keeps its name
-    EXPECT_EQ(board.label(3), "\\OLD4");     // beyond the last frame
-}
-
-TEST(BatchRename, PrefixesMustKeepTheNamesInTheirFolder)
-{
     EXPECT_TRUE(BatchRename::checkPrefix("", ""));
     EXPECT_TRUE(BatchRename::checkPrefix("\\UNITS", "ORC"));
     EXPECT_FALSE(BatchRename::checkPrefix("\\UNITS", "A\\B"));
