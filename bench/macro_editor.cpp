@@ -23,13 +23,6 @@ using namespace tav;
 
 namespace {
 
-// Answers every box at once, so a benchmark never waits on one.
-class SilentDialogs : public platform::Dialogs {
-public:
-    platform::Answer message(const platform::MessageRequest &) override { return platform::Answer::Ok; }
-    std::optional<QString> input(const platform::InputRequest &request) override { return request.defaultText; }
-};
-
 // A macro of `lines` lines in the shape designers write them: commands with
 // their parameters, comments, blank lines between sections.
 QByteArray macroText(int lines)
@@ -50,16 +43,13 @@ QByteArray macroText(int lines)
 struct Workshop {
     QTemporaryDir dir;
     GameFolder folder{dir.path()};
-    SilentDialogs dialogs;
     Form2 editor{folder};
 
     Workshop()
     {
-        platform::installDialogs(&dialogs);
         QDir().mkpath(dir.path() + QStringLiteral("/GAMEDATA/MAKRO"));
         editor.show();
     }
-    ~Workshop() { platform::installDialogs(nullptr); }
 
     void writeMacro(const QString &name, int lines)
     {
@@ -141,15 +131,3 @@ void BM_LoadMacroOfLinesThroughTheDialog(benchmark::State &state)
 BENCHMARK(BM_LoadMacroOfLinesThroughTheDialog)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

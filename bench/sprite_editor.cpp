@@ -19,12 +19,6 @@ using namespace tav;
 
 namespace {
 
-class SilentDialogs : public platform::Dialogs {
-public:
-    platform::Answer message(const platform::MessageRequest &) override { return platform::Answer::Ok; }
-    std::optional<QString> input(const platform::InputRequest &request) override { return request.defaultText; }
-};
-
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).path());
@@ -124,16 +118,3 @@ void BM_DialogListsFolderOf5000(benchmark::State &state)
 BENCHMARK(BM_DialogListsFolderOf5000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    SilentDialogs dialogs;
-    platform::installDialogs(&dialogs);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    platform::installDialogs(nullptr);
-    return 0;
-}

@@ -20,12 +20,6 @@ using namespace tav;
 
 namespace {
 
-class SilentDialogs : public platform::Dialogs {
-public:
-    platform::Answer message(const platform::MessageRequest &) override { return platform::Answer::Ok; }
-    std::optional<QString> input(const platform::InputRequest &request) override { return request.defaultText; }
-};
-
 QByteArray palette()
 {
     QByteArray text;
@@ -144,16 +138,3 @@ void BM_AnimationFrame(benchmark::State &state)
 BENCHMARK(BM_AnimationFrame)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    SilentDialogs dialogs;
-    platform::installDialogs(&dialogs);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    platform::installDialogs(nullptr);
-    return 0;
-}
