@@ -5,6 +5,12 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="$ROOT/build"
 PACKAGES=(qt6-base-dev cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev)
 
+# Qt wants a private runtime folder; give it one when the session has none.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    XDG_RUNTIME_DIR="$(mktemp -d -t tav-runtime-XXXXXX)"
+    export XDG_RUNTIME_DIR
+fi
+
 ensure_packages() {
     local missing=()
     for pkg in "${PACKAGES[@]}"; do

@@ -26,18 +26,18 @@ Form1::Form1(ToolWindows &windows, QWidget *parent)
 
     QFont buttonFont = font();
     buttonFont.setPointSizeF(7.5);
-    for (const LaunchButton &spec : kLaunchButtons) {
+    for (const LaunchButton &entry : kLaunchButtons) {
         auto *button = new QToolButton(this);
-        button->setObjectName(QStringLiteral("Command1_%1").arg(spec.index));
-        button->setText(QString::fromLatin1(spec.caption));
-        button->setToolTip(QString::fromLatin1(spec.tooltip));
-        button->setIcon(QIcon(toolIcon(spec.index, 28)));
+        button->setObjectName(QStringLiteral("Command1_%1").arg(entry.index));
+        button->setText(QString::fromLatin1(entry.caption));
+        button->setToolTip(QString::fromLatin1(entry.tooltip));
+        button->setIcon(QIcon(toolIcon(entry.index, 28)));
         button->setIconSize(QSize(28, 28));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setFont(buttonFont);
-        button->setGeometry(rectTw(spec.leftTwips, kLaunchButtonTopTwips, kLaunchButtonWidthTwips,
+        button->setGeometry(rectTw(entry.leftTwips, kLaunchButtonTopTwips, kLaunchButtonWidthTwips,
                                    kLaunchButtonHeightTwips));
-        const int index = spec.index;
+        const int index = entry.index;
         connect(button, &QToolButton::clicked, this, [this, index] { Command1_Click(index); });
     }
 
@@ -72,16 +72,16 @@ void Form1::Command1_Click(int index)
 {
     if (index < 0 || index >= int(kLaunchButtons.size()))
         return;
-    const LaunchButton &spec = kLaunchButtons[std::size_t(index)];
-    switch (spec.action) {
+    const LaunchButton &entry = kLaunchButtons[std::size_t(index)];
+    switch (entry.action) {
     case LaunchButton::Action::ShowTool:
-        m_windows.show(spec.window);
+        m_windows.show(entry.window);
         break;
     case LaunchButton::Action::ShowModal:
-        m_windows.showModal(spec.window);
+        m_windows.showModal(entry.window);
         break;
     case LaunchButton::Action::StartCommand:
-        platform::startCommand(m_windows.folder(), QString::fromLatin1(spec.commandLine));
+        platform::startCommand(m_windows.folder(), QString::fromLatin1(entry.commandLine));
         break;
     }
 }
