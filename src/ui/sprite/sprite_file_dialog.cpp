@@ -4,6 +4,7 @@
 #include "core/sprite/sprite_file.h"
 #include "core/sprite/sprite_library.h"
 #include "core/sprite/sprite_name.h"
+#include "ui/common/artwork.h"
 #include "ui/common/twips.h"
 #include "ui/platform/dialogs.h"
 #include "ui/sprite/sprite_preview.h"
@@ -82,6 +83,7 @@ Form13::Form13(const GameFolder &folder, const ScreenPalette &palette, SpriteDoc
     cancel->setObjectName(QStringLiteral("Command2"));
     cancel->setAutoDefault(false);
     cancel->setGeometry(222, 194, 98, 26);
+    addLogo(this, 8, 191, 32);
 
     connect(m_list1, &QListWidget::currentRowChanged, this, &Form13::List1_Click);
     connect(m_list2, &QListWidget::currentRowChanged, this, &Form13::List2_Click);

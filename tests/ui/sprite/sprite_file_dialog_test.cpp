@@ -72,6 +72,7 @@ TEST_F(DialogFixture, ChoosingAFolderAndASpriteNamesAndPreviewsIt)
 {
     auto d = dialog();
     EXPECT_EQ(d->windowTitle(), "Load sprite");
+    ASSERT_NE(d->findChild<QLabel *>("Image1"), nullptr);
     EXPECT_TRUE(d->isLoadMode());
     EXPECT_FALSE(ok->isEnabled());
     EXPECT_EQ(entries(list1), QStringList({"", "\\BOSS", "\\UNITS"}));
