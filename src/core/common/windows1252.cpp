@@ -52,4 +52,18 @@ bool isRepresentableIn1252(QChar c)
     return byteFor(c.unicode()) >= 0;
 }
 
+QChar upperCaseIn1252(QChar c)
+{
+    const QChar capital = c.toUpper();
+    return isRepresentableIn1252(capital) ? capital : c;
+}
+
+QString upperCaseIn1252(const QString &text)
+{
+    QString upper = text;
+    for (QChar &c : upper)
+        c = upperCaseIn1252(c);
+    return upper;
+}
+
 } // namespace tav

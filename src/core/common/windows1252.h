@@ -16,4 +16,10 @@ QByteArray encode1252(const QString &text);
 
 bool isRepresentableIn1252(QChar c);
 
+// Upper case as the code page knows it: a character whose capital is not
+// one character of the code page ("ß", "µ") stays as it is, so nothing
+// turns into '?' when written.
+QChar upperCaseIn1252(QChar c);
+QString upperCaseIn1252(const QString &text);
+
 } // namespace tav

@@ -23,13 +23,7 @@ int frameValue(const QString &field)
 
 QString storedName(const QString &name)
 {
-    QString upper = name;
-    for (QChar &c : upper) {
-        const QChar capital = c.toUpper();
-        if (isRepresentableIn1252(capital))
-            c = capital;
-    }
-    return upper;
+    return upperCaseIn1252(name);
 }
 
 IdleSound chosenIdleSound(const QString &personKey, const QString &soundFileName, int frame)

@@ -1,5 +1,7 @@
 #include "core/enemy/unit_catalog.h"
 
+#include "core/common/windows1252.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -21,10 +23,7 @@ QStringList namesWithoutEnding(const QStringList &files, int endingLength)
 
 QString upperCased(const QString &text)
 {
-    QString upper = text;
-    for (QChar &c : upper)
-        c = c.toUpper();
-    return upper;
+    return upperCaseIn1252(text);
 }
 
 QStringList unitNames(const GameFolder &folder)

@@ -7,12 +7,6 @@
 
 namespace tav {
 
-QChar upperCaseInCodePage(QChar c)
-{
-    const QChar upper = c.toUpper();
-    return isRepresentableIn1252(upper) ? upper : c;
-}
-
 QString AutoFormat(QStringView line)
 {
     qsizetype start = 0;
@@ -21,12 +15,12 @@ QString AutoFormat(QStringView line)
     QString result = line.mid(start).toString();
     if (result.startsWith(QLatin1Char('%'))) {
         for (QChar &c : result)
-            c = upperCaseInCodePage(c);
+            c = upperCaseIn1252(c);
     } else if (result.startsWith(QLatin1Char('\''))) {
         // Comments stay as typed.
     } else if (result.size() >= 4 && result[3] == QLatin1Char(' ')) {
         for (qsizetype i = 0; i < 3; ++i)
-            result[i] = upperCaseInCodePage(result[i]);
+            result[i] = upperCaseIn1252(result[i]);
     }
     return result;
 }
@@ -67,7 +61,7 @@ int presetForLine(QStringView line, qsizetype column)
         return -1;
     QString code = line.left(3).toString();
     for (QChar &c : code)
-        c = upperCaseInCodePage(c);
+        c = upperCaseIn1252(c);
     return firstPresetWithCode(code);
 }
 

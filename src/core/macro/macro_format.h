@@ -13,10 +13,6 @@ namespace tav {
 inline const QString kPercentWarning = QStringLiteral("Preprocessor parameters are only allowed in the 1st line!");
 inline const QString kPercentWarningTitle = QStringLiteral("Warning!");
 
-// Upper case as the game's code page knows it: a character whose upper-case
-// form is not one character of the code page stays as it is.
-QChar upperCaseInCodePage(QChar c);
-
 // Formats one line (without its line break): leading blanks go; a "%" line
 // becomes upper case as a whole; a command line whose 4th character is a
 // blank gets its three-character code in upper case; anything else is kept.

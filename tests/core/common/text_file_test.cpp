@@ -116,3 +116,9 @@ TEST(FieldReader, ReadsNumbersAndTextsLineByLine)
     writer.number(3).text("name").number(-1);
     EXPECT_EQ(writer.lines(), (QStringList{" 3 ", "name", "-1 "}));
 }
+
+TEST(Windows1252, UpperCaseStaysInsideTheCodePage)
+{
+    EXPECT_EQ(upperCaseIn1252(QString::fromUtf8("orc\u00e4\u00ff\u00b5\u00df")), QString::fromUtf8("ORC\u00c4\u0178\u00b5\u00df"));
+    EXPECT_EQ(encode1252(upperCaseIn1252(QString::fromUtf8("\u00b5"))), QByteArray("\xB5"));
+}
