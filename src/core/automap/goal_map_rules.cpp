@@ -1,7 +1,6 @@
 #include "core/automap/goal_map_rules.h"
 
 #include "core/common/number_field.h"
-#include "core/common/text_file.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -29,14 +28,6 @@ QString clampedNumberText(const QString &text, int upper, int lower)
 QString positionTextAfterLeaving(const QString &text)
 {
     return wholeValue(text) == 0 ? QStringLiteral("1") : text;
-}
-
-Result<QStringList> readGoalTexts(const GameFolder &folder)
-{
-    const Result<TextFile> file = readTextFile(folder.resolve(kGoalListPath));
-    if (!file)
-        return file.status();
-    return file->lines;
 }
 
 int highestGoalNumber(const QStringList &goals)

@@ -28,10 +28,6 @@ QString clampedNumberText(const QString &text, int upper, int lower = 0);
 // "1" (the level box has no such rule).
 QString positionTextAfterLeaving(const QString &text);
 
-// The mission goal list: one goal text per line, goal i on line i.
-inline const QString kGoalListPath = QStringLiteral("GAMEDATA\\GOALS.DAT");
-Result<QStringList> readGoalTexts(const GameFolder &folder);
-
 // The highest goal number the goal box accepts (0 with no goals).
 int highestGoalNumber(const QStringList &goals);
 // The text of goal n, empty when there is no such goal.

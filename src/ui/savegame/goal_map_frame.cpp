@@ -1,6 +1,7 @@
 #include "ui/savegame/goal_map_frame.h"
 
 #include "core/automap/goal_map_rules.h"
+#include "core/definitions/goal_list.h"
 #include "ui/platform/dialogs.h"
 #include "ui/platform/please_wait.h"
 #include "ui/savegame/up_down_spinner.h"
@@ -147,8 +148,8 @@ QLineEdit *GoalMapFrame::addNumberBox(const QString &name, const QString &design
 void GoalMapFrame::readGoals()
 {
     // Without a goal list the goal number stays 0 and no goal text is shown.
-    const Result<QStringList> goals = readGoalTexts(m_folder);
-    m_goals = goals ? goals.value() : QStringList();
+    const Result<GoalList> goals = readGoalList(m_folder);
+    m_goals = goals ? goals->descriptions() : QStringList();
     m_upDown->setRange(0, highestGoalNumber(m_goals));
     m_goal->setText(goalText(m_goals, 0));
     Goal_Change();
