@@ -9,7 +9,7 @@ int main(int argc, char *argv[])
 {
     if (!tav::displayAvailable()) {
         std::fprintf(stderr, "tavdesigner: no display found (DISPLAY is not set); "
-                             "start it on a desktop or under a virtual one, e.g. xvfb-run ./run\n");
+                             "start it on a desktop or under a virtual one, e.g. xvfb-run -a ./run\n");
         return 1;
     }
     QApplication app(argc, argv);
