@@ -84,19 +84,35 @@ void Scrapboard::rename(int frame, const QString &name)
     Q_EMIT frameChanged(frame);
 }
 
-QImage doubleSizePicture(const SpriteImage &image, const ScreenPalette &palette)
+namespace {
+
+// Each cell as a block of 2 x 2 pixels; cellAt(x, y) gives the colour index.
+template <typename CellAt> QImage doubleSize(const CellAt &cellAt, const ScreenPalette &palette)
 {
-    constexpr int side = SpriteImage::kSide;
+    constexpr int side = CellGrid::kSide;
     QImage picture(2 * side, 2 * side, QImage::Format_RGB32);
     for (int y = 0; y < side; ++y) {
         auto *top = reinterpret_cast<QRgb *>(picture.scanLine(2 * y));
         auto *bottom = reinterpret_cast<QRgb *>(picture.scanLine(2 * y + 1));
         for (int x = 0; x < side; ++x) {
-            const QRgb colour = palette.rgb(image.cell(x, y));
+            const QRgb colour = palette.rgb(cellAt(x, y));
             top[2 * x] = top[2 * x + 1] = bottom[2 * x] = bottom[2 * x + 1] = colour;
         }
     }
     return picture;
+}
+
+} // namespace
+
+QImage doubleSizePicture(const SpriteImage &image, const ScreenPalette &palette)
+{
+    static_assert(SpriteImage::kSide == CellGrid::kSide);
+    return doubleSize([&image](int x, int y) { return image.cell(x, y); }, palette);
+}
+
+QImage doubleSizePicture(const CellGrid &cells, const ScreenPalette &palette)
+{
+    return doubleSize([&cells](int x, int y) { return cells.at(x, y); }, palette);
 }
 
 int nextAnimationPosition(int position, int framesPlayed)

@@ -57,6 +57,8 @@ private:
 
 // The 80 x 80 double-size picture of a record holding a full 40 x 40 image.
 QImage doubleSizePicture(const SpriteImage &image, const ScreenPalette &palette);
+// The same of the editor's grid.
+QImage doubleSizePicture(const CellGrid &cells, const ScreenPalette &palette);
 
 // The animation's next position, counting 1 to the number of frames played
 // and starting again at 1; 0 means none yet.

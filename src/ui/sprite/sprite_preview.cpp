@@ -1,6 +1,7 @@
 #include "ui/sprite/sprite_preview.h"
 
 #include "core/sprite/cell_grid.h"
+#include "core/sprite/scrapboard.h"
 #include "core/sprite/screen_palette.h"
 
 #include <QPainter>
@@ -30,16 +31,7 @@ void SpritePreview::repaintRegion(const QRect &cells)
 
 QImage SpritePreview::picture() const
 {
-    QImage image(kArea, kArea, QImage::Format_RGB32);
-    for (int y = 0; y < CellGrid::kSide; ++y) {
-        auto *top = reinterpret_cast<QRgb *>(image.scanLine(2 * y));
-        auto *bottom = reinterpret_cast<QRgb *>(image.scanLine(2 * y + 1));
-        for (int x = 0; x < CellGrid::kSide; ++x) {
-            const QRgb colour = m_palette.rgb(m_cells.at(x, y));
-            top[2 * x] = top[2 * x + 1] = bottom[2 * x] = bottom[2 * x + 1] = colour;
-        }
-    }
-    return image;
+    return doubleSizePicture(m_cells, m_palette);
 }
 
 void SpritePreview::paintEvent(QPaintEvent *)
