@@ -261,6 +261,8 @@ void Form14::focusFrame(int frame)
 
 bool Form14::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() != QEvent::FocusIn && event->type() != QEvent::MouseButtonPress)
+        return QWidget::eventFilter(watched, event);
     for (int i = 0; i < Scrapboard::kFrames; ++i) {
         const Frame &frame = m_frames[static_cast<std::size_t>(i)];
         if (watched == frame.container && event->type() == QEvent::FocusIn)
