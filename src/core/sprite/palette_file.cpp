@@ -69,7 +69,7 @@ PaletteFile parsePaletteFile(const QByteArray &bytes)
         }
     }
     for (int index = palette.coloursRead; index < PaletteFile::kColours; ++index) {
-        const auto grey = static_cast<std::int16_t>(qGray(fallbackGrey(index)));
+        const auto grey = static_cast<std::int16_t>(index);
         palette.entries[static_cast<std::size_t>(index)] = PalEntry{grey, grey, grey};
         palette.colours[static_cast<std::size_t>(index)] = fallbackGrey(index);
     }
