@@ -66,9 +66,12 @@ struct Workshop {
         dialog.findChild<QPushButton *>(QStringLiteral("Command1_0"))->click();
     }
 
-    // Puts the caret in the middle of the line in the middle of the body.
-    void caretToMiddle()
+    // Loads a macro of `lines` lines and puts the caret in the middle of the
+    // line in the middle of the body, ready for typing.
+    MacroBodyEdit &openForTyping(int lines)
     {
+        writeMacro(QStringLiteral("LONG"), lines);
+        loadThroughDialog(QStringLiteral("LONG"));
         MacroBodyEdit &body = editor.body();
         const QTextBlock block = body.document()->findBlockByNumber(body.blockCount() / 2);
         QTextCursor cursor = body.textCursor();
@@ -76,6 +79,7 @@ struct Workshop {
         body.setTextCursor(cursor);
         body.setFocus();
         QApplication::processEvents();
+        return body;
     }
 };
 
@@ -83,10 +87,7 @@ struct Workshop {
 void BM_KeystrokeInAMacroOfLines(benchmark::State &state)
 {
     Workshop shop;
-    shop.writeMacro(QStringLiteral("LONG"), int(state.range(0)));
-    shop.loadThroughDialog(QStringLiteral("LONG"));
-    shop.caretToMiddle();
-    MacroBodyEdit &body = shop.editor.body();
+    MacroBodyEdit &body = shop.openForTyping(int(state.range(0)));
     for (auto _ : state) {
         QTest::keyClick(&body, Qt::Key_X);
         QTest::keyClick(&body, Qt::Key_Backspace);
@@ -103,10 +104,7 @@ BENCHMARK(BM_KeystrokeInAMacroOfLines)->Arg(10)->Arg(1000)->Arg(20000)->Unit(ben
 void BM_NewCommandLineInAMacroOfLines(benchmark::State &state)
 {
     Workshop shop;
-    shop.writeMacro(QStringLiteral("LONG"), int(state.range(0)));
-    shop.loadThroughDialog(QStringLiteral("LONG"));
-    shop.caretToMiddle();
-    MacroBodyEdit &body = shop.editor.body();
+    MacroBodyEdit &body = shop.openForTyping(int(state.range(0)));
     for (auto _ : state) {
         QTest::keyClick(&body, Qt::Key_Return);
         QTest::keyClicks(&body, QStringLiteral("arm ?"));
