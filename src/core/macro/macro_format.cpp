@@ -14,8 +14,7 @@ QString AutoFormat(QStringView line)
         ++start;
     QString result = line.mid(start).toString();
     if (result.startsWith(QLatin1Char('%'))) {
-        for (QChar &c : result)
-            c = upperCaseIn1252(c);
+        result = upperCaseIn1252(result);
     } else if (result.startsWith(QLatin1Char('\''))) {
         // Comments stay as typed.
     } else if (result.size() >= 4 && result[3] == QLatin1Char(' ')) {
@@ -59,10 +58,7 @@ int presetForLine(QStringView line, qsizetype column)
 {
     if (column != 4 || line.size() < 3)
         return -1;
-    QString code = line.left(3).toString();
-    for (QChar &c : code)
-        c = upperCaseIn1252(c);
-    return firstPresetWithCode(code);
+    return firstPresetWithCode(upperCaseIn1252(line.left(3).toString()));
 }
 
 int presetForCaret(const QString &body, qsizetype caret)
