@@ -15,16 +15,11 @@ QStringList namesWithoutEnding(const QStringList &files, int endingLength)
     QStringList names;
     names.reserve(files.size());
     for (const QString &file : files)
-        names.append(upperCased(file.chopped(std::min<qsizetype>(endingLength, file.size()))));
+        names.append(upperCaseIn1252(file.chopped(std::min<qsizetype>(endingLength, file.size()))));
     return names;
 }
 
 } // namespace
-
-QString upperCased(const QString &text)
-{
-    return upperCaseIn1252(text);
-}
 
 QStringList unitNames(const GameFolder &folder)
 {
@@ -52,7 +47,7 @@ bool hasZombieSprite(const GameFolder &folder, const QString &spriteName)
 
 TypedUnitName fitTypedUnitName(const QString &typed, int caret)
 {
-    const QString text = upperCased(typed.left(kUnitNameLength));
+    const QString text = upperCaseIn1252(typed.left(kUnitNameLength));
     return {text, std::clamp(caret, 0, int(text.size()))};
 }
 

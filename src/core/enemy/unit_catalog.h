@@ -9,9 +9,6 @@ namespace tav::enemy {
 
 inline constexpr int kUnitNameLength = 8;
 
-// Upper case letter by letter, so a name keeps its length.
-QString upperCased(const QString &text);
-
 // The unit names of GAMEDATA\UNITS: every "*.UNI" file without its extension,
 // upper-cased, in folder order.
 QStringList unitNames(const GameFolder &folder);

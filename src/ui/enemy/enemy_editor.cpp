@@ -1,5 +1,6 @@
 #include "ui/enemy/enemy_editor.h"
 
+#include "core/common/windows1252.h"
 #include "core/enemy/unit_catalog.h"
 #include "core/enemy/unit_codes.h"
 #include "ui/enemy/up_down.h"
@@ -163,7 +164,7 @@ void Form16::showReading(const UnitReading &reading)
     m_option1[std::size_t(unit.behaviour)]->setChecked(true);
     m_check3->setChecked(unit.boss);  // a change refills the sprite list
 
-    const QString wanted = upperCased(unit.sprite);
+    const QString wanted = upperCaseIn1252(unit.sprite);
     int match = -1;
     for (int row = 0; row < m_list1->count(); ++row)
         if (m_list1->item(row)->text() == wanted)
