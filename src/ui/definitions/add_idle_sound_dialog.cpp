@@ -15,17 +15,6 @@
 #include <QVBoxLayout>
 
 namespace tav {
-namespace {
-
-QListWidget *makeList(const QString &name, QWidget *parent)
-{
-    auto *list = new QListWidget(parent);
-    list->setObjectName(name);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    return list;
-}
-
-} // namespace
 
 Form10::Form10(const GameFolder &folder, QWidget *parent)
     : QDialog(parent)

@@ -26,14 +26,6 @@ QPushButton *makeButton(const QString &name, const QString &caption, QWidget *pa
     return button;
 }
 
-QListWidget *makeList(const QString &name, QWidget *parent)
-{
-    auto *list = new QListWidget(parent);
-    list->setObjectName(name);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    return list;
-}
-
 void reportWriteFailure(const QString &gamePath, const Status &status)
 {
     if (status)
