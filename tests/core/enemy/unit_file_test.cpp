@@ -2,6 +2,7 @@
 #include "core/enemy/unit_file.h"
 
 #include "support/temp_game_folder.h"
+#include "crlf_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +13,6 @@ using tav::test::TempGameFolder;
 namespace {
 
 const QString kUnitPath = QStringLiteral("GAMEDATA/UNITS/ORC.UNI");
-
-QByteArray crlf(std::initializer_list<const char *> lines)
-{
-    QByteArray bytes;
-    for (const char *line : lines)
-        bytes += QByteArray(line) + "\r\n";
-    return bytes;
-}
 
 UnitReading readFixture(const QString &name)
 {

@@ -3,6 +3,7 @@
 
 #include "support/scripted_platform.h"
 #include "support/temp_game_folder.h"
+#include "../../core/enemy/crlf_lines.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,14 +23,6 @@ using tav::test::ScriptedPlatform;
 using tav::test::TempGameFolder;
 
 namespace {
-
-QByteArray crlf(std::initializer_list<const char *> lines)
-{
-    QByteArray bytes;
-    for (const char *line : lines)
-        bytes += QByteArray(line) + "\r\n";
-    return bytes;
-}
 
 // A game folder with two unit sprites (BOGL has a zombie variant), two boss
 // sprites (KING also has a zombie file among the unit sprites) and one unit.
