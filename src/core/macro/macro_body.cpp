@@ -20,13 +20,13 @@ MacroBody::MacroBody()
 {
 }
 
-QString MacroBody::text() const
+QString MacroBody::joinedLines(QLatin1String lineBreak) const
 {
     QString result;
     result.reserve(m_length);
     for (qsizetype i = 0; i < lineCount(); ++i) {
         if (i > 0)
-            result += QLatin1String("\r\n");
+            result += lineBreak;
         result += m_lines[size_t(i)];
     }
     return result;

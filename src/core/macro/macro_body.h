@@ -57,7 +57,9 @@ public:
     qsizetype length() const { return m_length; }
 
     // The whole text with CR LF line breaks.
-    QString text() const;
+    QString text() const { return joinedLines(QLatin1String("\r\n")); }
+    // The lines joined by `lineBreak`.
+    QString joinedLines(QLatin1String lineBreak) const;
 
     BodyChange apply(const BodyEdit &edit);
 

@@ -228,13 +228,7 @@ void MacroBodyEdit::showCaret(TextPos caret)
 
 void MacroBodyEdit::showWholeBody()
 {
-    QString text;
-    text.reserve(m_body.length());
-    for (qsizetype i = 0; i < m_body.lineCount(); ++i) {
-        if (i > 0)
-            text += QLatin1Char('\n');
-        text += m_body.line(i);
-    }
+    const QString text = m_body.joinedLines(QLatin1String("\n"));
     // Cleared and filled without undo steps: an assigned text starts a new
     // history, and this is much quicker than setPlainText on long texts.
     const QScopedValueRollback<bool> showing(m_showing, true);
