@@ -47,6 +47,21 @@ QLineEdit *lockedBox(const QString &name, int width, QWidget *parent)
     return box;
 }
 
+// The goal and MAP frame's text boxes, each with the savegame field that
+// holds its text.
+QList<std::pair<QLineEdit *, QString *>> goalAndMapBoxes(const GoalMapFrame *frame, GoalAndMapTexts &texts)
+{
+    const std::pair<const char *, QString *> fields[] = {{"MAPX", &texts.mapX},   {"MAPY", &texts.mapY},
+                                                         {"MAPZ", &texts.mapZ},   {"GOALX", &texts.goalX},
+                                                         {"GOALY", &texts.goalY}, {"GOALNr", &texts.goalNr}};
+    QList<std::pair<QLineEdit *, QString *>> boxes;
+    for (const auto &[name, text] : fields) {
+        if (auto *box = frame->findChild<QLineEdit *>(QString::fromLatin1(name)))
+            boxes.append({box, text});
+    }
+    return boxes;
+}
+
 } // namespace
 
 Form6::Form6(const GameFolder &folder, QWidget *parent)
@@ -222,26 +237,14 @@ void Form6::showState()
 
 void Form6::takeGoalAndMapTexts()
 {
-    GoalAndMapTexts &texts = m_state.goalAndMap;
-    const std::pair<const char *, QString *> boxes[] = {{"MAPX", &texts.mapX},   {"MAPY", &texts.mapY},
-                                                        {"MAPZ", &texts.mapZ},   {"GOALX", &texts.goalX},
-                                                        {"GOALY", &texts.goalY}, {"GOALNr", &texts.goalNr}};
-    for (const auto &[name, text] : boxes) {
-        if (auto *box = goalMapFrame()->findChild<QLineEdit *>(QString::fromLatin1(name)))
-            *text = box->text();
-    }
+    for (const auto &[box, text] : goalAndMapBoxes(goalMapFrame(), m_state.goalAndMap))
+        *text = box->text();
 }
 
 void Form6::showGoalAndMapTexts()
 {
-    const GoalAndMapTexts &texts = m_state.goalAndMap;
-    const std::pair<const char *, QString> boxes[] = {{"MAPX", texts.mapX},   {"MAPY", texts.mapY},
-                                                      {"MAPZ", texts.mapZ},   {"GOALX", texts.goalX},
-                                                      {"GOALY", texts.goalY}, {"GOALNr", texts.goalNr}};
-    for (const auto &[name, text] : boxes) {
-        if (auto *box = goalMapFrame()->findChild<QLineEdit *>(QString::fromLatin1(name)))
-            box->setText(text);
-    }
+    for (const auto &[box, text] : goalAndMapBoxes(goalMapFrame(), m_state.goalAndMap))
+        box->setText(*text);
 }
 
 } // namespace tav
