@@ -110,8 +110,7 @@ Result<MapsReset> resetAllSlotMaps(const GameFolder &folder, const QString &slot
     };
 
     const QDir slotDir(slot.value());
-    const QStringList oldMaps = slotDir.entryList({QStringLiteral("*.MAP")}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &name : oldMaps) {
+    for (const QString &name : folder.list(slotPath, QStringLiteral("*.MAP"))) {
         if (QFile::remove(slotDir.filePath(name)))
             ++done.deleted;
         else
