@@ -106,7 +106,7 @@ GoalMapFrame::GoalMapFrame(const GameFolder &folder, QWidget *parent)
     const char *captions[] = {"uncover automap", "re-set automap from DEF", "re-set current MAP from DEF",
                               "re-set all MAPs from DEF"};
     auto *buttons = new QGridLayout;
-    QPushButton *commands[4];
+    std::array<QPushButton *, 4> &commands = m_slotActions;
     for (int i = 0; i < 4; ++i) {
         commands[i] = new QPushButton(QString::fromLatin1(captions[i]), this);
         commands[i]->setObjectName(QStringLiteral("Command%1").arg(4 + i));
@@ -153,6 +153,12 @@ void GoalMapFrame::readGoals()
     m_upDown->setRange(0, highestGoalNumber(m_goals));
     m_goal->setText(goalText(m_goals, 0));
     Goal_Change();
+}
+
+void GoalMapFrame::setSlotActionsEnabled(bool enabled)
+{
+    for (QPushButton *command : m_slotActions)
+        command->setEnabled(enabled);
 }
 
 void GoalMapFrame::setMapDir(const QString &gameFolderPathOfDataSet)

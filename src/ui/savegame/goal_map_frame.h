@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -33,6 +35,9 @@ public:
 
     // Refreshes the "MAP exists" circle for the current position.
     void Finder();
+
+    // The automap and MAP buttons work on a SaveGame slot only.
+    void setSlotActionsEnabled(bool enabled);
 
     void GOALNr_Change();
     void Goal_Change();
@@ -73,6 +78,7 @@ private:
     QLineEdit *m_goal = nullptr;
     UpDownSpinner *m_upDown = nullptr;
     QLabel *m_found = nullptr;
+    std::array<QPushButton *, 4> m_slotActions{};
 };
 
 } // namespace tav

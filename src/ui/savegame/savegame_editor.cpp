@@ -169,10 +169,7 @@ void Form6::Combo1_Click()
     const int index = dataSetIndex();
     const bool slot = isSlot(index);
     m_text1->setText(slot ? QString::number(index) : QStringLiteral("DEF"));
-    for (int i = 4; i <= 7; ++i) {
-        if (auto *tool = goalMapFrame()->findChild<QPushButton *>(QStringLiteral("Command%1").arg(i)))
-            tool->setEnabled(slot);
-    }
+    goalMapFrame()->setSlotActionsEnabled(slot);
     m_mapDir->setText(dataSetFolderName(index));
     m_delete->setEnabled(slot);
     m_combo1->setFixedWidth(px(slot ? kSlotListWidth : kDefaultListWidth));
