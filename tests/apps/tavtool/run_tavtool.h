@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tav::test {
+
+struct ToolRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Runs the built tavtool in workingFolder and waits for it (30 s at most).
+ToolRun runTavtool(const QStringList &arguments, const QString &workingFolder = QString());
+
+} // namespace tav::test
