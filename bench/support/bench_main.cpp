@@ -18,6 +18,7 @@ public:
     {
         return request.defaultText;
     }
+    std::optional<QString> chooseFile(const tav::platform::FileRequest &) override { return std::nullopt; }
 };
 
 } // namespace

@@ -33,18 +33,31 @@ std::optional<QString> ScriptedDialogs::input(const platform::InputRequest &requ
     return request.defaultText;
 }
 
+std::optional<QString> ScriptedDialogs::chooseFile(const platform::FileRequest &request)
+{
+    Shown shown;
+    shown.isFileChoice = true;
+    shown.file = request;
+    m_shown.append(shown);
+    if (m_files.empty())
+        return std::nullopt;
+    std::optional<QString> path = m_files.front();
+    m_files.pop_front();
+    return path;
+}
+
 QStringList ScriptedDialogs::messageTexts() const
 {
     QStringList texts;
     for (const Shown &s : m_shown)
-        texts.append(s.isInput ? s.input.prompt : s.message.text);
+        texts.append(s.isFileChoice ? s.file.title : s.isInput ? s.input.prompt : s.message.text);
     return texts;
 }
 
 const platform::MessageRequest &ScriptedDialogs::lastMessage() const
 {
     for (auto it = m_shown.crbegin(); it != m_shown.crend(); ++it)
-        if (!it->isInput)
+        if (!it->isInput && !it->isFileChoice)
             return it->message;
     static const platform::MessageRequest none;
     return none;

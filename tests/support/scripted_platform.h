@@ -12,22 +12,27 @@
 
 namespace tav::test {
 
-// Answers message and input boxes as a test says and records each box, so no
-// test ever blocks on a modal box. Unscripted boxes get OK / Yes / the
-// default text.
+// Answers message, input and file boxes as a test says and records each box,
+// so no test ever blocks on a modal box. Unscripted boxes get OK / Yes / the
+// default text / cancel.
 class ScriptedDialogs : public platform::Dialogs {
 public:
     struct Shown {
         bool isInput = false;
+        bool isFileChoice = false;
         platform::MessageRequest message;
         platform::InputRequest input;
+        platform::FileRequest file;
     };
 
     platform::Answer message(const platform::MessageRequest &request) override;
     std::optional<QString> input(const platform::InputRequest &request) override;
+    std::optional<QString> chooseFile(const platform::FileRequest &request) override;
 
     void answerNext(platform::Answer answer) { m_answers.push_back(answer); }
     void inputNext(std::optional<QString> text) { m_inputs.push_back(std::move(text)); }
+    // An unscripted chooser answers as if cancelled.
+    void chooseNext(std::optional<QString> diskPath) { m_files.push_back(std::move(diskPath)); }
 
     const QList<Shown> &shown() const { return m_shown; }
     QStringList messageTexts() const;
@@ -39,6 +44,7 @@ private:
     QList<Shown> m_shown;
     std::deque<platform::Answer> m_answers;
     std::deque<std::optional<QString>> m_inputs;
+    std::deque<std::optional<QString>> m_files;
 };
 
 // Records every command line instead of starting it.

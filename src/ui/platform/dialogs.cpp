@@ -1,6 +1,7 @@
 #include "ui/platform/dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -45,6 +46,26 @@ public:
         if (!ok)
             return std::nullopt;
         return text;
+    }
+
+    std::optional<QString> chooseFile(const FileRequest &request) override
+    {
+        QWidget *parent = QApplication::activeWindow();
+        QString path;
+        switch (request.kind) {
+        case FileChoice::OpenFile:
+            path = QFileDialog::getOpenFileName(parent, request.title, request.startPath, request.filter);
+            break;
+        case FileChoice::SaveFile:
+            path = QFileDialog::getSaveFileName(parent, request.title, request.startPath, request.filter);
+            break;
+        case FileChoice::Folder:
+            path = QFileDialog::getExistingDirectory(parent, request.title, request.startPath);
+            break;
+        }
+        if (path.isEmpty())
+            return std::nullopt;
+        return path;
     }
 };
 

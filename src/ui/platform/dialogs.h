@@ -23,6 +23,17 @@ struct InputRequest {
     QString defaultText;
 };
 
+enum class FileChoice { OpenFile, SaveFile, Folder };
+
+// A native file or folder chooser. filter is a Qt name filter such as
+// "PNG images (*.png)"; startPath the folder (or file) it opens at.
+struct FileRequest {
+    FileChoice kind = FileChoice::OpenFile;
+    QString title;
+    QString startPath;
+    QString filter;
+};
+
 // Message and input boxes. Windows never create a modal box themselves: they
 // ask this seam, so tests can answer the boxes without blocking.
 class Dialogs {
@@ -31,6 +42,8 @@ public:
     virtual Answer message(const MessageRequest &request) = 0;
     // The text typed, or nullopt when the user cancelled.
     virtual std::optional<QString> input(const InputRequest &request) = 0;
+    // The chosen disk path, or nullopt when the user cancelled.
+    virtual std::optional<QString> chooseFile(const FileRequest &request) = 0;
 };
 
 // The dialogs in use; the real boxes unless a test installed others.
@@ -47,6 +60,12 @@ inline std::optional<QString> askInput(const QString &prompt, const QString &tit
                                        const QString &defaultText = QString())
 {
     return dialogs().input({prompt, title, defaultText});
+}
+
+inline std::optional<QString> chooseFile(FileChoice kind, const QString &title, const QString &startPath,
+                                         const QString &filter = QString())
+{
+    return dialogs().chooseFile({kind, title, startPath, filter});
 }
 
 // The kit's usual boxes.
