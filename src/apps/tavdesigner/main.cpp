@@ -1,12 +1,24 @@
+#include "core/app/start_options.h"
 #include "ui/app/kit_application.h"
+#include "ui/app/working_folder.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QFile>
 
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    // Help, version and refused arguments need no display: settle them first.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QFile::decodeName(argv[i]));
+    const tav::StartOptions options = tav::parseStartOptions(arguments);
+    if (options.action != tav::StartOptions::Action::Run) {
+        std::FILE *stream = options.action == tav::StartOptions::Action::Print ? stdout : stderr;
+        std::fputs(options.text.toLocal8Bit().constData(), stream);
+        return options.exitCode();
+    }
     if (!tav::displayAvailable()) {
         std::fprintf(stderr, "tavdesigner: no display found (DISPLAY is not set); "
                              "start it on a desktop or under a virtual one, e.g. xvfb-run -a ./run\n");
@@ -15,5 +27,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tav designer"));
     QApplication::setQuitOnLastWindowClosed(false);
-    return tav::runKit(tav::GameFolder(QDir::currentPath()));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tavdesigner"));
+    const std::optional<tav::GameFolder> folder = tav::openWorkingFolder(options.folder);
+    if (!folder)
+        return 0;
+    return tav::runKit(*folder);
 }
