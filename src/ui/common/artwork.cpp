@@ -1,5 +1,7 @@
 #include "ui/common/artwork.h"
 
+#include "ui/common/logo.h"
+
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -11,30 +13,7 @@ namespace tav {
 
 QPixmap logoPixmap(int side)
 {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient shield(0, 0, 0, side);
-    shield.setColorAt(0, QColor(0xC8, 0x8A, 0x2C));
-    shield.setColorAt(1, QColor(0x6B, 0x3A, 0x10));
-    QPainterPath path;
-    const qreal s = side;
-    path.moveTo(s * 0.5, s * 0.04);
-    path.lineTo(s * 0.92, s * 0.2);
-    path.quadTo(s * 0.9, s * 0.72, s * 0.5, s * 0.96);
-    path.quadTo(s * 0.1, s * 0.72, s * 0.08, s * 0.2);
-    path.closeSubpath();
-    p.setPen(QPen(QColor(0x3A, 0x1E, 0x08), qMax(1.0, s / 24)));
-    p.setBrush(shield);
-    p.drawPath(path);
-    QFont font = p.font();
-    font.setBold(true);
-    font.setPixelSize(qMax(6, side / 2));
-    p.setFont(font);
-    p.setPen(QColor(0xFF, 0xF2, 0xC8));
-    p.drawText(QRectF(0, s * 0.1, s, s * 0.8), Qt::AlignCenter, QStringLiteral("T"));
-    return pixmap;
+    return QPixmap::fromImage(logoImage(side));
 }
 
 QPixmap splashPicture(int width, int height)
