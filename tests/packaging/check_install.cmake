@@ -1,7 +1,9 @@
 # Installs the build into a fresh prefix and checks that it holds exactly the
 # expected files, that the menu entry names the installed program and icon,
 # and that the installed kit answers --help and --version without a display.
-# -DBUILD_DIR, -DPREFIX, -DEXPECTED (the list file)
+# -DBUILD_DIR, -DPREFIX
+
+include(${CMAKE_CURRENT_LIST_DIR}/expected_files.cmake)
 
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -11,12 +13,7 @@ if(NOT installed EQUAL 0)
 endif()
 
 file(GLOB_RECURSE found LIST_DIRECTORIES false RELATIVE ${PREFIX} ${PREFIX}/*)
-file(STRINGS ${EXPECTED} expected)
-list(SORT found)
-list(SORT expected)
-if(NOT found STREQUAL expected)
-  message(FATAL_ERROR "installed files differ\n expected: ${expected}\n found:    ${found}")
-endif()
+expect_installed_files("installed files" "${found}")
 
 file(READ ${PREFIX}/share/applications/tavdesigner.desktop entry)
 foreach(line "Exec=tavdesigner %f" "Icon=tavdesigner" "Categories=Graphics;Development;" "Type=Application")

@@ -1,6 +1,8 @@
 # Builds the Debian package and reads it back with dpkg-deb: its name, its
 # control fields and exactly the expected files under /usr.
-# -DBUILD_DIR, -DWORK_DIR, -DEXPECTED (the list file)
+# -DBUILD_DIR, -DWORK_DIR
+
+include(${CMAKE_CURRENT_LIST_DIR}/expected_files.cmake)
 
 find_program(DPKG_DEB dpkg-deb)
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
@@ -34,10 +36,5 @@ endforeach()
 execute_process(COMMAND ${DPKG_DEB} --contents ${deb} OUTPUT_VARIABLE contents)
 string(REGEX MATCHALL "\\./usr/[^\n]*[^/\n]\n" files "${contents}")
 list(TRANSFORM files REPLACE "^\\./usr/(.*)\n$" "\\1")
-file(STRINGS ${EXPECTED} expected)
-list(SORT files)
-list(SORT expected)
-if(NOT files STREQUAL expected)
-  message(FATAL_ERROR "packaged files differ\n expected: ${expected}\n found:    ${files}")
-endif()
+expect_installed_files("packaged files" "${files}")
 file(REMOVE_RECURSE ${WORK_DIR})
