@@ -1,9 +1,11 @@
 #include "core/app/start_options.h"
 #include "ui/app/kit_application.h"
 #include "ui/app/working_folder.h"
+#include "ui/common/artwork.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -28,6 +30,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tav designer"));
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(QStringLiteral("tavdesigner"));
+    QApplication::setWindowIcon(QIcon(tav::logoPixmap(128)));
     const std::optional<tav::GameFolder> folder = tav::openWorkingFolder(options.folder);
     if (!folder)
         return 0;

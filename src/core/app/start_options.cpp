@@ -70,6 +70,8 @@ StartOptions parseStartOptions(const QStringList &arguments)
     const QFileInfo given(folders.first());
     if (folders.first().isEmpty() || !given.isDir())
         return refused(QStringLiteral("'%1' is not a folder").arg(folders.first()), false);
+    if (!given.isReadable() || !given.isExecutable())
+        return refused(QStringLiteral("the folder '%1' cannot be opened (no permission)").arg(folders.first()), false);
     return {StartOptions::Action::Run, QDir::cleanPath(given.absoluteFilePath()), QString()};
 }
 

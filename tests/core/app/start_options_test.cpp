@@ -3,6 +3,7 @@
 #include "support/temp_game_folder.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,13 @@ TEST(StartOptions, RefusesUnknownOptionsExtraFoldersAndWhatIsNoFolder)
         const StartOptions refused = parseStartOptions({notAFolder});
         EXPECT_EQ(refused.action, Action::Refuse) << notAFolder.toStdString();
         EXPECT_EQ(refused.text, "tavdesigner: '" + notAFolder + "' is not a folder\n");
+    }
+
+    if (!test::runningAsRoot()) {
+        tmp.mkdir("locked");
+        QFile::setPermissions(tmp.disk("locked"), QFileDevice::WriteOwner);
+        EXPECT_TRUE(parseStartOptions({tmp.disk("locked")}).text.contains("cannot be opened"));
+        QFile::setPermissions(tmp.disk("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 }
 
