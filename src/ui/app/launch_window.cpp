@@ -2,6 +2,7 @@
 
 #include "core/app/design_marker.h"
 #include "core/app/launch_plan.h"
+#include "core/app/start_options.h"
 #include "ui/app/tool_windows.h"
 #include "ui/common/artwork.h"
 #include "ui/common/twips.h"
@@ -64,7 +65,8 @@ void Form1::Form_Load()
     platform::showMessage(QStringLiteral("Before starting a new project, you should make a backup of the designer directory!"),
                           QStringLiteral("Warning!"), platform::Icon::Exclamation);
     const Status written = writeDesignMarker(folder);
-    if (!written)
+    // A read-only folder was already reported when the kit opened it.
+    if (!written && folderIsWritable(folder.root()))
         platform::showError(written.error());
 }
 

@@ -4,6 +4,7 @@
 #include "support/scripted_platform.h"
 #include "support/temp_game_folder.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalSpy>
@@ -37,6 +38,18 @@ struct LaunchFixture : ::testing::Test {
 };
 
 } // namespace
+
+TEST_F(LaunchFixture, InAReadOnlyFolderTheUnwrittenMarkerIsNotReportedAgain)
+{
+    if (test::runningAsRoot())
+        GTEST_SKIP() << "root writes into read-only folders";
+    QFile::setPermissions(tmp.root(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    makeLaunch();
+    QFile::setPermissions(tmp.root(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ASSERT_EQ(platform.dialogs.count(), 1);
+    EXPECT_EQ(platform.dialogs.lastMessage().title, "Warning!");
+    EXPECT_FALSE(tmp.exists("design.sts"));
+}
 
 TEST_F(LaunchFixture, FirstStartWarnsOnceAndWritesTheMarker)
 {
