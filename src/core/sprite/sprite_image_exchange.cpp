@@ -40,9 +40,9 @@ SpriteColourMap::SpriteColourMap(const std::array<QRgb, kColours> &screenColours
     for (int i = 0; i < kColours; ++i) {
         const QRgb colour = screenColours[static_cast<std::size_t>(i)];
         m_table.append(i == 0 ? qRgba(0, 0, 0, 0) : qRgb(qRed(colour), qGreen(colour), qBlue(colour)));
-        m_entries[static_cast<std::size_t>(i)] = PalEntry{static_cast<std::int16_t>(qRed(colour)),
-                                                          static_cast<std::int16_t>(qGreen(colour)),
-                                                          static_cast<std::int16_t>(qBlue(colour))};
+        m_entries[static_cast<std::size_t>(i)] =
+            PalEntry{static_cast<std::int16_t>(qRed(colour)), static_cast<std::int16_t>(qGreen(colour)),
+                     static_cast<std::int16_t>(qBlue(colour))};
     }
 }
 
@@ -122,8 +122,8 @@ void drawSpriteCells(QImage &target, QPoint at, const CellGrid &cells, int width
 {
     if (target.format() != QImage::Format_Indexed8)
         return;
-    const QRect area = QRect(at, QSize(std::min(width, CellGrid::kSide), std::min(height, CellGrid::kSide))) &
-                       target.rect();
+    const QRect area =
+        QRect(at, QSize(std::min(width, CellGrid::kSide), std::min(height, CellGrid::kSide))) & target.rect();
     for (int y = area.top(); y <= area.bottom(); ++y) {
         uchar *line = target.scanLine(y);
         for (int x = area.left(); x <= area.right(); ++x)
@@ -161,7 +161,8 @@ Result<QSize> imageFileSize(const QString &diskPath)
         return Status::failure(QStringLiteral("%1 does not exist.").arg(name));
     QImageReader reader(diskPath);
     if (!reader.canRead())
-        return Status::failure(QStringLiteral("%1 is not an image that can be read (%2).").arg(name, reader.errorString()));
+        return Status::failure(
+            QStringLiteral("%1 is not an image that can be read (%2).").arg(name, reader.errorString()));
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty())
         return Status::failure(QStringLiteral("%1 holds no pixels.").arg(name));
@@ -182,8 +183,8 @@ Result<QImage> readSpriteImageFile(const QString &diskPath, bool cropToSprite)
     if (!fitsSprite(*size)) {
         if (!cropToSprite)
             return Status::failure(tooLargeForSpriteMessage(diskPath, *size));
-        reader.setClipRect(QRect(0, 0, std::min(size->width(), CellGrid::kSide),
-                                 std::min(size->height(), CellGrid::kSide)));
+        reader.setClipRect(
+            QRect(0, 0, std::min(size->width(), CellGrid::kSide), std::min(size->height(), CellGrid::kSide)));
     }
     QImage image;
     if (!reader.read(&image))
@@ -199,8 +200,8 @@ Status writePngFile(const QString &diskPath, const QImage &image)
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
     if (!writer.write(image))
-        return Status::failure(
-            QStringLiteral("%1 could not be made into a PNG image: %2").arg(displayName(diskPath), writer.errorString()));
+        return Status::failure(QStringLiteral("%1 could not be made into a PNG image: %2")
+                                   .arg(displayName(diskPath), writer.errorString()));
     return writeFileAtomically(diskPath, bytes);
 }
 

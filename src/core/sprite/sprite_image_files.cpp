@@ -61,8 +61,7 @@ Result<SpriteSheet> exportSpriteSheet(const GameFolder &folder, const QString &f
 }
 
 Result<ImageMapping> importSpriteImage(const GameFolder &folder, const QString &spriteName,
-                                       const QString &imageDiskPath, bool cropToSprite,
-                                       const SpriteColourMap &colours)
+                                       const QString &imageDiskPath, bool cropToSprite, const SpriteColourMap &colours)
 {
     if (const Status valid = checkSavedName(spriteName); !valid)
         return valid;
@@ -70,9 +69,8 @@ Result<ImageMapping> importSpriteImage(const GameFolder &folder, const QString &
     if (!image)
         return image.status();
     ImageMapping mapping = mapImage(*image, colours);
-    const Status written =
-        writeSpriteFile(folder.resolve(spriteFileGamePath(spriteName)), mapping.width, mapping.height,
-                        rowPixels(mapping.pixels, mapping.width, mapping.height));
+    const Status written = writeSpriteFile(folder.resolve(spriteFileGamePath(spriteName)), mapping.width,
+                                           mapping.height, rowPixels(mapping.pixels, mapping.width, mapping.height));
     if (!written)
         return written;
     return mapping;

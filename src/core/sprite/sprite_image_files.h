@@ -34,7 +34,6 @@ Result<SpriteSheet> exportSpriteSheet(const GameFolder &folder, const QString &f
 
 // Maps an image file to the palette and writes it as the sprite of a name.
 Result<ImageMapping> importSpriteImage(const GameFolder &folder, const QString &spriteName,
-                                       const QString &imageDiskPath, bool cropToSprite,
-                                       const SpriteColourMap &colours);
+                                       const QString &imageDiskPath, bool cropToSprite, const SpriteColourMap &colours);
 
 } // namespace tav

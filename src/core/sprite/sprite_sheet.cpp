@@ -33,9 +33,9 @@ SpriteSheet composeSpriteSheet(const QList<SheetSprite> &sprites, int columns, Q
         drawSpriteCells(image, at, sprite.pixels, sprite.width, sprite.height);
         sheet.cells.append({sprite.name, QRect(at * sheet.scale, QSize(sprite.width, sprite.height) * sheet.scale)});
     }
-    sheet.image = sheet.scale == 1 ? image
-                                   : image.scaled(image.size() * sheet.scale, Qt::IgnoreAspectRatio,
-                                                  Qt::FastTransformation);
+    sheet.image = sheet.scale == 1
+                      ? image
+                      : image.scaled(image.size() * sheet.scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     return sheet;
 }
 

@@ -92,7 +92,7 @@ TEST(SpriteImageExchange, ExportThenImportGivesTheSameSpriteBytes)
     ASSERT_TRUE(exportSpriteImage(f.temp.folder(), "\\UNITS\\ORC", f.disk("orc.png"), 1, f.colours));
     const QImage exported(f.disk("orc.png"));
     EXPECT_EQ(exported.size(), QSize(37, 40));
-    EXPECT_EQ(qAlpha(exported.pixel(0, 0)), 0); // index 0
+    EXPECT_EQ(qAlpha(exported.pixel(0, 0)), 0);           // index 0
     EXPECT_EQ(exported.pixel(1, 0), qRgb(116, 116, 116)); // index 7 of the sample: 29,29,29
 
     const Result<ImageMapping> imported =
@@ -112,9 +112,9 @@ TEST(SpriteImageExchange, TransparencyAndNearestColours)
 {
     std::array<QRgb, 256> screen{};
     screen.fill(qRgb(200, 200, 200));
-    screen[0] = qRgb(0, 0, 0);     // never chosen for an opaque pixel
+    screen[0] = qRgb(0, 0, 0); // never chosen for an opaque pixel
     screen[3] = qRgb(10, 0, 0);
-    screen[9] = qRgb(0, 10, 0);    // as far from (5, 5, 0) as index 3
+    screen[9] = qRgb(0, 10, 0); // as far from (5, 5, 0) as index 3
     screen[12] = qRgb(100, 100, 100);
     const SpriteColourMap colours(screen);
 
@@ -183,8 +183,8 @@ TEST(SpriteImageExchange, SheetLaysOutTheFolderInListingOrderWithItsDescription)
     f.temp.write("GRAFIK/UNITS/NIL.SPR", "short");
 
     QStringList problems;
-    const Result<SpriteSheet> sheet = exportSpriteSheet(f.temp.folder(), "\\UNITS", f.disk("sheet.png"),
-                                                        SheetExport{2, 2}, f.colours, &problems);
+    const Result<SpriteSheet> sheet =
+        exportSpriteSheet(f.temp.folder(), "\\UNITS", f.disk("sheet.png"), SheetExport{2, 2}, f.colours, &problems);
     ASSERT_TRUE(sheet) << sheet.error().toStdString();
     EXPECT_EQ(problems, QStringList{"\\UNITS\\NIL: holds no pixels, left out."});
     const QImage image(f.disk("sheet.png"));
