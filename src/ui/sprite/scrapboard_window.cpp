@@ -4,9 +4,13 @@
 #include "core/sprite/scrapboard.h"
 #include "core/sprite/screen_palette.h"
 #include "core/sprite/sprite_document.h"
+#include "core/sprite/sprite_image_exchange.h"
+#include "core/sprite/sprite_sheet.h"
 #include "ui/common/artwork.h"
+#include "ui/platform/dialogs.h"
 #include "ui/sprite/batch_rename_dialog.h"
 #include "ui/sprite/colour_swatch.h"
+#include "ui/sprite/image_file_choice.h"
 #include "ui/sprite/picture_box.h"
 #include "ui/sprite/sprite_drag.h"
 
@@ -147,6 +151,7 @@ Form14::Form14(const GameFolder &folder, Scrapboard &board, SpriteDocument &edit
     button("Command1", "Animation viewer >", &Form14::Command1_Click);
     button("Command2", "clear", &Form14::Command2_Click);
     button("Command3", "auto renaming...", &Form14::Command3_Click);
+    button("ExportStrip", "export strip...", &Form14::exportStrip);
     row->addStretch();
 
     buildViewer();
@@ -327,6 +332,18 @@ void Form14::Command3_Click()
 {
     Form15 dialog(m_folder, m_board, this);
     dialog.exec();
+}
+
+void Form14::exportStrip()
+{
+    const int frames = m_slider1->value();
+    const SpriteSheet strip = scrapboardStrip(m_board, frames, SpriteColourMap(m_palette.colours()));
+    if (strip.image.isNull()) {
+        platform::showError(QStringLiteral("Frames 1 to %1 of the scrapboard are empty: there is no strip to export.")
+                                .arg(frames));
+        return;
+    }
+    exportPngImage(strip.image, QStringLiteral("Export strip"), m_folder.root(), QStringLiteral("strip"));
 }
 
 void Form14::Picture4_MouseMove(int buttons, int x)
