@@ -13,6 +13,7 @@
 #include "ui/sprite/image_file_choice.h"
 #include "ui/sprite/picture_box.h"
 #include "ui/sprite/sprite_drag.h"
+#include "ui/sprite/sprite_icons.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -151,10 +152,23 @@ Form14::Form14(const GameFolder &folder, Scrapboard &board, SpriteDocument &edit
     button("Command1", "Animation viewer >", &Form14::Command1_Click);
     button("Command2", "clear", &Form14::Command2_Click);
     button("Command3", "auto renaming...", &Form14::Command3_Click);
-    button("ExportStrip", "export strip...", &Form14::exportStrip);
     row->addStretch();
 
     buildViewer();
+    // At the foot of the viewer's grip, so it is there folded in or out and
+    // the buttons under the frames keep their room.
+    auto *exportStrip = new QToolButton(m_picture4);
+    exportStrip->setObjectName(QStringLiteral("ExportStrip"));
+    exportStrip->setText(QStringLiteral("export strip..."));
+    exportStrip->setToolTip(QStringLiteral("export strip...: frames 1 to N of the animation as one PNG image"));
+    exportStrip->setIcon(exportStripIcon());
+    exportStrip->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    exportStrip->setAutoRaise(true);
+    exportStrip->setIconSize(QSize(kViewerFoldedIn - 2, kViewerFoldedIn - 2));
+    exportStrip->setGeometry(0, kClientHeight - kViewerFoldedIn - 6, kViewerFoldedIn, kViewerFoldedIn + 4);
+    exportStrip->setFocusPolicy(Qt::NoFocus);
+    exportStrip->setCursor(Qt::ArrowCursor);
+    connect(exportStrip, &QToolButton::clicked, this, &Form14::exportStrip);
 
     connect(&m_board, &Scrapboard::frameChanged, this, &Form14::showFrame);
     connect(&m_palette, &ScreenPalette::changed, this, &Form14::repaintThumbnails);
@@ -339,8 +353,8 @@ void Form14::exportStrip()
     const int frames = m_slider1->value();
     const SpriteSheet strip = scrapboardStrip(m_board, frames, SpriteColourMap(m_palette.colours()));
     if (strip.image.isNull()) {
-        platform::showError(QStringLiteral("Frames 1 to %1 of the scrapboard are empty: there is no strip to export.")
-                                .arg(frames));
+        platform::showError(
+            QStringLiteral("Frames 1 to %1 of the scrapboard are empty: there is no strip to export.").arg(frames));
         return;
     }
     exportPngImage(strip.image, QStringLiteral("Export strip"), m_folder.root(), QStringLiteral("strip"));
