@@ -69,6 +69,11 @@ TEST(TavtoolSprite, ExportSheetAndTheirRefusals)
     EXPECT_EQ(game.run({"sprite", "export", "\\UNITS\\NONE", "none.png"}).exitCode, 1);
     EXPECT_EQ(game.run({"sprite", "sheet", "\\UNITS", "s.png", "--scale", "0"}).exitCode, 2);
     EXPECT_EQ(game.run({"sprite", "paint", "a", "b"}).exitCode, 2);
+
+    QFile::remove(game.temp.disk("GAMEDATA/MASTER.PAL"));
+    const ToolRun grey = game.run({"sprite", "sheet", "\\", "grey.png"});
+    EXPECT_EQ(grey.exitCode, 1); // GRAFIK itself holds no sprites
+    EXPECT_EQ(grey.err.count("grey palette"), 1) << grey.err.toStdString();
     QDir(game.temp.root()).rename("GRAFIK", "ELSEWHERE");
     const ToolRun notGame = game.run({"sprite", "sheet", "\\UNITS", "x.png"});
     EXPECT_EQ(notGame.exitCode, 2);
