@@ -25,6 +25,7 @@ public:
         return index >= 0 && index < kColours ? m_colours[static_cast<std::size_t>(index)] : kBlack;
     }
     QColor colour(int index) const { return QColor::fromRgb(rgb(index)); }
+    const std::array<QRgb, kColours> &colours() const { return m_colours; }
 
     void setColour(int index, QRgb colour);
     void setColours(const std::array<QRgb, kColours> &colours);

@@ -112,10 +112,21 @@ void SpriteDocument::newSprite()
 
 void SpriteDocument::loadSprite(const QString &name, const SpriteFileContents &contents)
 {
+    take(name, contents.width, contents.height, contents.pixels);
+}
+
+void SpriteDocument::importImage(int width, int height, const CellGrid &pixels)
+{
+    SaveUndo(QStringLiteral("import image"));
+    take(QString(), width, height, pixels);
+}
+
+void SpriteDocument::take(const QString &name, int width, int height, const CellGrid &cells)
+{
     setName(name);
-    setXSize(contents.width);
-    setYSize(contents.height);
-    setCells(contents.pixels);
+    setXSize(width);
+    setYSize(height);
+    setCells(cells);
 }
 
 void SpriteDocument::dropFloatingArea()

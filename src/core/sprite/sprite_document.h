@@ -85,6 +85,10 @@ public:
     // Takes a sprite read from a file: clears every cell, then sets the name,
     // the size (limited to 1-40) and the pixels.
     void loadSprite(const QString &name, const SpriteFileContents &contents);
+    // An ordinary image mapped to colour indices, as one undo step "import
+    // image": its size becomes the declared size and the name is emptied, so
+    // the next save asks for one.
+    void importImage(int width, int height, const CellGrid &pixels);
 
     const SpriteSelection &selection() const { return m_selection; }
     // Changes the selection state; the change is announced afterwards.
@@ -111,6 +115,7 @@ Q_SIGNALS:
 
 private:
     void restore(const SpriteImage &image);
+    void take(const QString &name, int width, int height, const CellGrid &cells);
 
     CellGrid m_cells;
     int m_width = kSide;

@@ -102,13 +102,12 @@ void SpriteOperations::replaceColour()
     m_doc.setCells(cells, region);
 }
 
-int nearestBlurIndex(const std::array<PalEntry, 256> &palRGB, int red, int green, int blue)
+int nearestPaletteIndex(const std::array<PalEntry, 256> &palRGB, int firstIndex, int red, int green, int blue)
 {
-    int best = 80;
+    int best = firstIndex;
     int bestDistance = 32768;
-    for (int i = 80; i <= 255; ++i) {
-        const PalEntry &c = palRGB[static_cast<std::size_t>(i)];
-        const int distance = std::abs(c.red - red) + std::abs(c.green - green) + std::abs(c.blue - blue);
+    for (int i = firstIndex; i <= 255; ++i) {
+        const int distance = colourDistance(palRGB[static_cast<std::size_t>(i)], red, green, blue);
         if (distance < bestDistance) {
             bestDistance = distance;
             best = i;

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdlib>
 
 namespace tav {
 
@@ -67,8 +68,18 @@ private:
     DrawingTools &m_tools;
 };
 
-// The index of 80-255 nearest to a colour (sum of the channel differences),
-// the lower index on a tie.
-int nearestBlurIndex(const std::array<PalEntry, 256> &palRGB, int red, int green, int blue);
+// The index of firstIndex-255 nearest to a colour: the smallest sum of the
+// channel differences, the lower index on a tie.
+int nearestPaletteIndex(const std::array<PalEntry, 256> &palRGB, int firstIndex, int red, int green, int blue);
+// The blur filter takes its colours from the indices 80-255.
+inline int nearestBlurIndex(const std::array<PalEntry, 256> &palRGB, int red, int green, int blue)
+{
+    return nearestPaletteIndex(palRGB, 80, red, green, blue);
+}
+// The sum of the channel differences of two colours.
+inline int colourDistance(const PalEntry &a, int red, int green, int blue)
+{
+    return std::abs(a.red - red) + std::abs(a.green - green) + std::abs(a.blue - blue);
+}
 
 } // namespace tav

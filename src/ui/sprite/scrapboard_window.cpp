@@ -4,11 +4,16 @@
 #include "core/sprite/scrapboard.h"
 #include "core/sprite/screen_palette.h"
 #include "core/sprite/sprite_document.h"
+#include "core/sprite/sprite_image_exchange.h"
+#include "core/sprite/sprite_sheet.h"
 #include "ui/common/artwork.h"
+#include "ui/platform/dialogs.h"
 #include "ui/sprite/batch_rename_dialog.h"
 #include "ui/sprite/colour_swatch.h"
+#include "ui/sprite/image_file_choice.h"
 #include "ui/sprite/picture_box.h"
 #include "ui/sprite/sprite_drag.h"
+#include "ui/sprite/sprite_icons.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -150,6 +155,20 @@ Form14::Form14(const GameFolder &folder, Scrapboard &board, SpriteDocument &edit
     row->addStretch();
 
     buildViewer();
+    // At the foot of the viewer's grip, so it is there folded in or out and
+    // the buttons under the frames keep their room.
+    auto *exportStrip = new QToolButton(m_picture4);
+    exportStrip->setObjectName(QStringLiteral("ExportStrip"));
+    exportStrip->setText(QStringLiteral("export strip..."));
+    exportStrip->setToolTip(QStringLiteral("export strip...: frames 1 to N of the animation as one PNG image"));
+    exportStrip->setIcon(exportStripIcon());
+    exportStrip->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    exportStrip->setAutoRaise(true);
+    exportStrip->setIconSize(QSize(kViewerFoldedIn - 2, kViewerFoldedIn - 2));
+    exportStrip->setGeometry(0, kClientHeight - kViewerFoldedIn - 6, kViewerFoldedIn, kViewerFoldedIn + 4);
+    exportStrip->setFocusPolicy(Qt::NoFocus);
+    exportStrip->setCursor(Qt::ArrowCursor);
+    connect(exportStrip, &QToolButton::clicked, this, &Form14::exportStrip);
 
     connect(&m_board, &Scrapboard::frameChanged, this, &Form14::showFrame);
     connect(&m_palette, &ScreenPalette::changed, this, &Form14::repaintThumbnails);
@@ -327,6 +346,18 @@ void Form14::Command3_Click()
 {
     Form15 dialog(m_folder, m_board, this);
     dialog.exec();
+}
+
+void Form14::exportStrip()
+{
+    const int frames = m_slider1->value();
+    const SpriteSheet strip = scrapboardStrip(m_board, frames, SpriteColourMap(m_palette.colours()));
+    if (strip.image.isNull()) {
+        platform::showError(
+            QStringLiteral("Frames 1 to %1 of the scrapboard are empty: there is no strip to export.").arg(frames));
+        return;
+    }
+    exportPngImage(strip.image, QStringLiteral("Export strip"), m_folder.root(), QStringLiteral("strip"));
 }
 
 void Form14::Picture4_MouseMove(int buttons, int x)

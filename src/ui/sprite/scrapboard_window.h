@@ -53,6 +53,9 @@ public:
     void Command2_Click();
     void Command3_Click();
     void Anim_Timer();
+    // "export strip...": frames 1 to N, as many as the viewer plays, side by
+    // side in one PNG image.
+    void exportStrip();
     // Paints every thumbnail again from the store, as the colour of index 0 changed.
     void repaintThumbnails();
 

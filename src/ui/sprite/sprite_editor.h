@@ -27,6 +27,7 @@ class Form8;
 class Form14;
 class SpriteCanvas;
 class SpritePreview;
+class SpriteColourMap;
 
 // `Form12`, the sprite editor: the 40 x 40 canvas with its double-size
 // preview, the drawing colours and modes, undo, the declared size and the
@@ -77,6 +78,13 @@ public:
     // A scrapboard thumbnail dropped on the preview, with its drag tag.
     void Picture2_DragDrop(const QString &sourceTag);
 
+    // "export image..." and "import image...": the sprite at its declared
+    // size as a PNG file, and an image file mapped to the palette, which is
+    // also what an image file dropped on the canvas does.
+    void exportImage();
+    void importImage();
+    void importImageFile(const QString &diskPath);
+
 Q_SIGNALS:
     // The colour of index 0 changed ("pink backg"); windows that keep
     // pictures of sprites repaint them.
@@ -100,6 +108,7 @@ private:
     void showUndo();
     void showMode();
     void colourPicked(int index, int button);
+    SpriteColourMap imageColours();
 
     GameFolder m_folder;
     ScreenPalette m_palette;

@@ -3,6 +3,7 @@
 
 #include "ui/common/artwork.h"
 #include "ui/sprite/colour_swatch.h"
+#include "ui/sprite/image_file_drop.h"
 #include "ui/sprite/sprite_canvas.h"
 #include "ui/sprite/sprite_icons.h"
 #include "ui/sprite/sprite_preview.h"
@@ -187,12 +188,19 @@ void Form12::buildControls()
     auto *newSprite = button<QPushButton>(QStringLiteral("Command4"), QStringLiteral("new"), fileBox);
     auto *help = button<QPushButton>(QStringLiteral("Command14"), QStringLiteral("Sprites.txt"), fileBox);
     m_check1 = button<QCheckBox>(QStringLiteral("Check1"), QStringLiteral("pink backg"), fileBox);
+    auto *exportImage = button<QToolButton>(QStringLiteral("ExportImage"), QStringLiteral("export image..."), fileBox);
+    auto *importImage = button<QToolButton>(QStringLiteral("ImportImage"), QStringLiteral("import image..."), fileBox);
+    exportImage->setToolTip(QStringLiteral("save the sprite at its size as a PNG image"));
+    importImage->setToolTip(QStringLiteral("load a PNG image into the editor; dropping an image file on the canvas "
+                                           "does the same"));
     fileLayout->addWidget(load, 1, 0);
     fileLayout->addWidget(save, 1, 1);
     fileLayout->addWidget(saveAs, 1, 2);
     fileLayout->addWidget(newSprite, 1, 3);
     fileLayout->addWidget(help, 2, 0);
     fileLayout->addWidget(m_check1, 2, 1, 1, 2);
+    fileLayout->addWidget(exportImage, 3, 0, 1, 2);
+    fileLayout->addWidget(importImage, 3, 2, 1, 2);
     QLabel *logo = addLogo(fileBox, 0, 0, 32);
     fileLayout->addWidget(logo, 2, 3, Qt::AlignRight | Qt::AlignVCenter);
 
@@ -202,6 +210,9 @@ void Form12::buildControls()
     connect(newSprite, &QPushButton::clicked, this, &Form12::Command4_Click);
     connect(help, &QPushButton::clicked, this, &Form12::Command14_Click);
     connect(m_check1, &QCheckBox::clicked, this, &Form12::Check1_Click);
+    connect(exportImage, &QToolButton::clicked, this, &Form12::exportImage);
+    connect(importImage, &QToolButton::clicked, this, &Form12::importImage);
+    new ImageFileDropTarget(m_canvas, [this](const QString &path) { importImageFile(path); });
     connect(m_undoButton, &QToolButton::clicked, this, &Form12::UndoButton_Click);
     connect(m_xSize, &QLineEdit::textChanged, this, &Form12::XSize_Change);
     connect(m_ySize, &QLineEdit::textChanged, this, &Form12::YSize_Change);

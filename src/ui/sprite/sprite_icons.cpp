@@ -34,6 +34,20 @@ const QColor kInk(0x30, 0x30, 0x38);
 
 } // namespace
 
+QIcon exportStripIcon()
+{
+    return drawnIcon([](QPainter &p) {
+        p.setPen(QPen(kInk, 1.4));
+        p.setBrush(QColor(0x8C, 0xC8, 0x8C));
+        for (int i = 0; i < 3; ++i)
+            p.drawRect(QRectF(2.5 + i * 6.5, 3.5, 5, 7));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x2A, 0x5C, 0xA8));
+        p.drawRect(QRectF(10, 12, 4, 5));
+        p.drawPolygon(QPolygonF({QPointF(6, 16), QPointF(18, 16), QPointF(12, 22)}));
+    });
+}
+
 QIcon undoIcon()
 {
     return drawnIcon([](QPainter &p) {

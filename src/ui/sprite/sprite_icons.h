@@ -11,6 +11,8 @@ QIcon cutIcon();
 QIcon copyIcon();
 QIcon deleteIcon();
 QIcon pasteIcon();
+// Frames side by side above an arrow: the scrapboard's strip goes out as an image.
+QIcon exportStripIcon();
 // The canvas pointer while "grab color" is chosen: a pipette.
 QCursor grabColourCursor();
 
