@@ -3,6 +3,8 @@
 #include "core/check/rules.h"
 #include "core/common/game_folder.h"
 
+#include <algorithm>
+
 namespace tav::check {
 
 bool isGameFolder(const QString &rootOnDisk)
@@ -31,6 +33,10 @@ CheckReport checkGameFolder(const QString &rootOnDisk)
     checkIdleSounds(context);
     if (const ListedEntry *version = listing.gamedata.find(QStringLiteral("VERSION.DAT")))
         context.readText(*version);
+    // Each file's findings together, in line order.
+    std::stable_sort(report.findings.begin(), report.findings.end(), [](const Finding &a, const Finding &b) {
+        return a.file != b.file ? a.file < b.file : a.line < b.line;
+    });
     return report;
 }
 
