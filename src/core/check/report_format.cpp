@@ -1,5 +1,7 @@
 #include "core/check/report_format.h"
 
+#include "core/macro/macro_type.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -46,9 +48,9 @@ QByteArray reportJson(const CheckReport &report)
                                  {"line", 0},
                                  {"severity", "info"},
                                  {"code", "macro-type"},
-                                 {"message", macro.type},
+                                 {"message", macro.type + QStringLiteral(": ") + macro.info.value_or(kNoMacroInfo)},
                                  {"type", macro.type},
-                                 {"info", macro.info ? QJsonValue(*macro.info) : QJsonValue()}});
+                                 {"info", macro.info.value_or(kNoMacroInfo)}});
     return QJsonDocument(array).toJson(QJsonDocument::Indented);
 }
 

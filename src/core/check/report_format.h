@@ -16,7 +16,7 @@ QString summaryLine(const CheckReport &report);
 
 // The findings as one JSON array of objects (file, line, severity, code,
 // message), followed by one object per macro with severity "info", code
-// "macro-type" and its type and info comment.
+// "macro-type" and its type and info comment as the load dialog shows them.
 QByteArray reportJson(const CheckReport &report);
 
 } // namespace tav::check

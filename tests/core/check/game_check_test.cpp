@@ -38,6 +38,7 @@ TEST(SampleCheck, HoldsNoErrorsAndOnlyItsDeliberateWarnings)
     EXPECT_EQ(macros.value("GAMEDATA\\MAKRO\\ITEMS.CMD").type, "ITEMS.CMD");
     EXPECT_EQ(macros.value("GAMEDATA\\MAKRO\\EMPTY.cmd").type, "empty file");
     EXPECT_FALSE(macros.value("GAMEDATA\\MAKRO\\EMPTY.cmd").info.has_value());
+    EXPECT_TRUE(reportJson(report).contains(R"("info": "no '!info tag available")"));
 }
 
 // One copy of the sample per family of rules, with that family's faults in it.
