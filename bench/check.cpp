@@ -78,12 +78,14 @@ private:
     static void writeMaps(const QString &root, int count)
     {
         for (int set = 0, written = 0; set < 6; ++set) {
-            const QString folder = root + (set == 0 ? QStringLiteral("/GAMEDATA/MAPS") : QStringLiteral("/GAMEDATA/SAVE%1").arg(set));
+            const QString folder =
+                root + (set == 0 ? QStringLiteral("/GAMEDATA/MAPS") : QStringLiteral("/GAMEDATA/SAVE%1").arg(set));
             QDir().mkpath(folder);
             put(folder + "/PLAYER.STS", lines(playerFileLines(PlayerState())));
             put(folder + "/AUTOMAP.STS", "automap");
             for (int i = 0; i < count / 6 + 1 && written < count; ++i, ++written) {
-                const QString name = i < 3000 ? mapFileName(i % 20 + 1, i / 20 % 15 + 1, i / 300) : numbered("X", i, 7) + QStringLiteral(".MAP");
+                const QString name = i < 3000 ? mapFileName(i % 20 + 1, i / 20 % 15 + 1, i / 300)
+                                              : numbered("X", i, 7) + QStringLiteral(".MAP");
                 put(folder + QLatin1Char('/') + name, "MAP");
             }
         }
@@ -92,7 +94,8 @@ private:
 
     static void writeUnits(const QString &root, int count)
     {
-        const QByteArray unit = lines({"Goblin", "GOB", " 1 ", " 2 ", " 0 ", " 0 ", " 5 ", " 1 ", " 0 ", " 0 ", " 0 ", " 0 "});
+        const QByteArray unit =
+            lines({"Goblin", "GOB", " 1 ", " 2 ", " 0 ", " 0 ", " 5 ", " 1 ", " 0 ", " 0 ", " 0 ", " 0 "});
         for (int i = 0; i < count; ++i)
             put(root + QStringLiteral("/GAMEDATA/UNITS/") + numbered("U", i, 7) + QStringLiteral(".UNI"), unit);
     }

@@ -15,30 +15,29 @@ const QString kName = QStringLiteral("check");
 
 void printCheckHelp()
 {
-    printOut(QStringLiteral(
-        "Usage: tavtool check [--strict] [--format=text|json] [FOLDER]\n"
-        "\n"
-        "Checks the game folder FOLDER (default: the current folder) the way the game,\n"
-        "the sprite saver and the kit read it, and prints one line per finding:\n"
-        "\n"
-        "  GAMEDATA\\UNITS\\ORC.UNI:5: error: afraid-of code 3 is not one of 0, 2, 4, 5, 6, 8\n"
-        "\n"
-        "Paths are written as the game writes them; the line number is there when one\n"
-        "line is at fault. 'error' is what the game or the kit would read wrongly or\n"
-        "not at all; 'warning' is what reads but is probably a mistake. A last line\n"
-        "sums up. Nothing is ever written.\n"
-        "\n"
-        "Options:\n"
-        "  --strict         warnings fail the check too\n"
-        "  --format=json    print the findings as one JSON array of objects with file,\n"
-        "                   line, severity, code and message; each macro is listed\n"
-        "                   too (severity \"info\", code \"macro-type\") with its type\n"
-        "                   and info comment\n"
-        "  --format=text    one line per finding and a summary (the default)\n"
-        "  -h, --help       this help\n"
-        "\n"
-        "Exit status: 0 without errors, 1 with errors (or warnings under --strict),\n"
-        "2 on a usage error or when FOLDER is not a game folder (no GAMEDATA)."));
+    printOut(QStringLiteral("Usage: tavtool check [--strict] [--format=text|json] [FOLDER]\n"
+                            "\n"
+                            "Checks the game folder FOLDER (default: the current folder) the way the game,\n"
+                            "the sprite saver and the kit read it, and prints one line per finding:\n"
+                            "\n"
+                            "  GAMEDATA\\UNITS\\ORC.UNI:5: error: afraid-of code 3 is not one of 0, 2, 4, 5, 6, 8\n"
+                            "\n"
+                            "Paths are written as the game writes them; the line number is there when one\n"
+                            "line is at fault. 'error' is what the game or the kit would read wrongly or\n"
+                            "not at all; 'warning' is what reads but is probably a mistake. A last line\n"
+                            "sums up. Nothing is ever written.\n"
+                            "\n"
+                            "Options:\n"
+                            "  --strict         warnings fail the check too\n"
+                            "  --format=json    print the findings as one JSON array of objects with file,\n"
+                            "                   line, severity, code and message; each macro is listed\n"
+                            "                   too (severity \"info\", code \"macro-type\") with its type\n"
+                            "                   and info comment\n"
+                            "  --format=text    one line per finding and a summary (the default)\n"
+                            "  -h, --help       this help\n"
+                            "\n"
+                            "Exit status: 0 without errors, 1 with errors (or warnings under --strict),\n"
+                            "2 on a usage error or when FOLDER is not a game folder (no GAMEDATA)."));
 }
 
 } // namespace

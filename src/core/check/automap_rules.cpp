@@ -29,7 +29,8 @@ void checkDataSetMaps(CheckContext &context, const ListedFolder &dataSet)
             continue;
         context.count();
         if (entry.isFolder)
-            context.findings.error(entry.gamePath, 0, "file-is-folder", QStringLiteral("is a folder where a file belongs"));
+            context.findings.error(entry.gamePath, 0, "file-is-folder",
+                                   QStringLiteral("is a folder where a file belongs"));
         else if (!mapPositionOf(entry))
             context.findings.error(entry.gamePath, 0, "map-name",
                                    QStringLiteral("is not named XX-YY-ZZ.MAP for X 01 to 20, Y 01 to 15 and level 00 "
@@ -63,15 +64,11 @@ void checkMapFiles(CheckContext &context)
 
 void checkAutomapTable(CheckContext &context)
 {
-    const ListedEntry *entry =
-        context.require(context.listing.gamedata, QStringLiteral("AUTOMAP.DAT"), Severity::Warning);
-    if (!entry)
+    const std::optional<ListedText> table = context.readGameDataText(QStringLiteral("AUTOMAP.DAT"));
+    if (!table)
         return;
-    const std::optional<TextFile> file = context.readText(*entry);
-    if (!file)
-        return;
-    const QStringList &lines = file->lines;
-    const QString &path = entry->gamePath;
+    const QStringList &lines = table->file.lines;
+    const QString &path = table->entry->gamePath;
     Findings &findings = context.findings;
     if (lines.size() % 2 != 0)
         findings.error(path, int(lines.size()), "automap-odd-lines",
@@ -97,10 +94,9 @@ void checkAutomapTable(CheckContext &context)
         } else {
             seen.insert(lines[i], line);
             if (!withMaps.isMarked(square->x, square->y))
-                findings.warning(path, line, "automap-no-map",
-                                 QStringLiteral("square %1, %2 has no MAP file in GAMEDATA\\MAPS")
-                                     .arg(square->x)
-                                     .arg(square->y));
+                findings.warning(
+                    path, line, "automap-no-map",
+                    QStringLiteral("square %1, %2 has no MAP file in GAMEDATA\\MAPS").arg(square->x).arg(square->y));
         }
     }
 }

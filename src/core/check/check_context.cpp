@@ -32,12 +32,22 @@ std::optional<TextFile> CheckContext::readText(const ListedEntry &entry)
 void CheckContext::warnAboutBareLineEnds(const ListedEntry &entry, const TextFile &file)
 {
     if (file.bareLfLines > 0) {
-        const QString more = file.bareLfLines > 1
-                                 ? QStringLiteral(" (and %1 more lines)").arg(file.bareLfLines - 1)
-                                 : QString();
+        const QString more =
+            file.bareLfLines > 1 ? QStringLiteral(" (and %1 more lines)").arg(file.bareLfLines - 1) : QString();
         findings.warning(entry.gamePath, file.firstBareLfLine, "text-bare-lf",
                          QStringLiteral("line ends with a bare LF instead of CR LF%1").arg(more));
     }
+}
+
+std::optional<ListedText> CheckContext::readGameDataText(const QString &name)
+{
+    const ListedEntry *entry = require(listing.gamedata, name, Severity::Warning);
+    if (!entry)
+        return std::nullopt;
+    std::optional<TextFile> file = readText(*entry);
+    if (!file)
+        return std::nullopt;
+    return ListedText{entry, std::move(*file)};
 }
 
 const ListedEntry *CheckContext::require(const ListedFolder &folder, const QString &name, Severity severity,

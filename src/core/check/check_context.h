@@ -10,6 +10,12 @@
 
 namespace tav::check {
 
+// A text file as the listing found it and as it reads.
+struct ListedText {
+    const ListedEntry *entry;
+    TextFile file;
+};
+
 // What the rules share while a game folder is checked: the listing, where
 // findings go, and the reading of files, each once.
 class CheckContext {
@@ -17,7 +23,11 @@ public:
     // The size limit of the kit's readers.
     static constexpr qint64 kReadLimit = 64 * 1024 * 1024;
 
-    CheckContext(const GameListing &listing, CheckReport &report) : listing(listing), findings(report) {}
+    CheckContext(const GameListing &listing, CheckReport &report)
+        : listing(listing)
+        , findings(report)
+    {
+    }
 
     const GameListing &listing;
     Findings findings;
@@ -34,6 +44,9 @@ public:
 
     // The named file of a folder; when it is missing, a finding of the given
     // severity and nothing.
+    // A text file directly in GAMEDATA that the kit reads; a warning when it is missing.
+    std::optional<ListedText> readGameDataText(const QString &name);
+
     const ListedEntry *require(const ListedFolder &folder, const QString &name, Severity severity,
                                const char *code = "file-missing");
 };

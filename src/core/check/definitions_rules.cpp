@@ -11,10 +11,10 @@ namespace {
 
 constexpr int kRecordLines = 3;
 
-std::optional<TextFile> readRequired(CheckContext &context, const QString &name, const ListedEntry **entry)
+// The file name of a path in GAMEDATA.
+QString nameIn(const QString &gameDataPath)
 {
-    *entry = context.require(context.listing.gamedata, name, Severity::Warning);
-    return *entry ? context.readText(**entry) : std::nullopt;
+    return gameDataPath.section(QLatin1Char('\\'), 1);
 }
 
 // A file of three-line records whose last record is cut short.
@@ -23,20 +23,21 @@ void checkRecords(CheckContext &context, const ListedEntry &entry, const QString
 {
     const qsizetype rest = lines.size() % kRecordLines;
     if (rest != 0)
-        context.findings.error(entry.gamePath, int(lines.size() - rest) + 1, code,
-                               QStringLiteral("the last record has only %1 of its three lines; %2").arg(rest).arg(consequence));
+        context.findings.error(
+            entry.gamePath, int(lines.size() - rest) + 1, code,
+            QStringLiteral("the last record has only %1 of its three lines; %2").arg(rest).arg(consequence));
 }
 
 // The person keys of PEOPLE.DAT in upper case, when it could be read.
 std::optional<QSet<QString>> checkPeople(CheckContext &context)
 {
-    const ListedEntry *entry = nullptr;
-    const std::optional<TextFile> file = readRequired(context, kPeoplePath.section(QLatin1Char('\\'), 1), &entry);
-    if (!file)
+    const std::optional<ListedText> people = context.readGameDataText(nameIn(kPeoplePath));
+    if (!people)
         return std::nullopt;
-    checkRecords(context, *entry, file->lines, "people-incomplete", QStringLiteral("the game reads it wrongly"));
+    checkRecords(context, *people->entry, people->file.lines, "people-incomplete",
+                 QStringLiteral("the game reads it wrongly"));
     QSet<QString> keys;
-    for (const Person &person : parsePeople(file->lines))
+    for (const Person &person : parsePeople(people->file.lines))
         keys.insert(storedName(person.key));
     return keys;
 }
@@ -45,14 +46,13 @@ std::optional<QSet<QString>> checkPeople(CheckContext &context)
 
 std::optional<int> checkGoals(CheckContext &context)
 {
-    const ListedEntry *entry = nullptr;
-    const std::optional<TextFile> file = readRequired(context, kGoalsPath.section(QLatin1Char('\\'), 1), &entry);
+    const std::optional<ListedText> file = context.readGameDataText(nameIn(kGoalsPath));
     if (!file)
         return std::nullopt;
-    const GoalList goals(file->lines);
+    const GoalList goals(file->file.lines);
     for (int n = 0; n < goals.size(); ++n)
         if (goals.descriptions()[n].trimmed().isEmpty())
-            context.findings.warning(entry->gamePath, n + 1, "goal-empty",
+            context.findings.warning(file->entry->gamePath, n + 1, "goal-empty",
                                      QStringLiteral("goal %1 has an empty description").arg(n));
     return goals.size();
 }
@@ -60,11 +60,11 @@ std::optional<int> checkGoals(CheckContext &context)
 void checkIdleSounds(CheckContext &context)
 {
     const std::optional<QSet<QString>> people = checkPeople(context);
-    const ListedEntry *entry = nullptr;
-    const std::optional<TextFile> file = readRequired(context, kIdleSoundsPath.section(QLatin1Char('\\'), 1), &entry);
+    const std::optional<ListedText> file = context.readGameDataText(nameIn(kIdleSoundsPath));
     if (!file)
         return;
-    const QStringList &lines = file->lines;
+    const ListedEntry *entry = file->entry;
+    const QStringList &lines = file->file.lines;
     checkRecords(context, *entry, lines, "idle-incomplete", QStringLiteral("the kit drops it"));
     const QList<IdleSound> sounds = parseIdleSounds(lines);
     Findings &findings = context.findings;

@@ -13,10 +13,10 @@ enum class Severity { Error, Warning };
 
 // One thing wrong with a game folder, where it is.
 struct Finding {
-    QString file;  // game path as the game writes it: "GAMEDATA\UNITS\ORC.UNI"
-    int line = 0;  // from 1; 0 when no one line is at fault
+    QString file; // game path as the game writes it: "GAMEDATA\UNITS\ORC.UNI"
+    int line = 0; // from 1; 0 when no one line is at fault
     Severity severity = Severity::Error;
-    QString code;  // short and stable: "unit-afraid-code"
+    QString code; // short and stable: "unit-afraid-code"
     QString message;
     friend bool operator==(const Finding &, const Finding &) = default;
 };
@@ -40,7 +40,10 @@ struct CheckReport {
 // Where the rules put what they find.
 class Findings {
 public:
-    explicit Findings(CheckReport &report) : m_report(report) {}
+    explicit Findings(CheckReport &report)
+        : m_report(report)
+    {
+    }
 
     void error(const QString &file, int line, const char *code, const QString &message)
     {

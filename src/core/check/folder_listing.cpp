@@ -28,7 +28,8 @@ ListedFolder ListedFolder::list(const QString &diskPath, const QString &gamePath
     for (const QFileInfo &info : infos) {
         const QString name = info.fileName();
         const bool isFolder = info.isDir();
-        folder.m_entries.append(ListedEntry{name, folder.gamePathOf(name), info.filePath(), isFolder ? 0 : info.size(), isFolder});
+        folder.m_entries.append(
+            ListedEntry{name, folder.gamePathOf(name), info.filePath(), isFolder ? 0 : info.size(), isFolder});
     }
     // The first entry of each name is the one found.
     for (qsizetype i = folder.m_entries.size() - 1; i >= 0; --i)

@@ -12,8 +12,7 @@ constexpr int kComponentsReported = 10;
 
 void checkPalette(CheckContext &context)
 {
-    const ListedEntry *entry =
-        context.require(context.listing.gamedata, QStringLiteral("MASTER.PAL"), Severity::Error);
+    const ListedEntry *entry = context.require(context.listing.gamedata, QStringLiteral("MASTER.PAL"), Severity::Error);
     if (!entry)
         return;
     const std::optional<QByteArray> bytes = context.read(*entry, kPaletteFileLimit);
@@ -29,13 +28,14 @@ void checkPalette(CheckContext &context)
         findings.error(file, palette.componentsOutOfRange[i].line, "palette-range",
                        QStringLiteral("colour component %1 is not 0 to 63").arg(palette.componentsOutOfRange[i].value));
     if (outOfRange > kComponentsReported)
-        findings.error(file, 0, "palette-range",
-                       QStringLiteral("%1 more colour components are not 0 to 63").arg(outOfRange - kComponentsReported));
+        findings.error(
+            file, 0, "palette-range",
+            QStringLiteral("%1 more colour components are not 0 to 63").arg(outOfRange - kComponentsReported));
 
     if (palette.garbageLine > 0)
-        findings.error(file, palette.garbageLine, "palette-number",
-                       QStringLiteral("holds something that is not a number after %1 complete colours")
-                           .arg(palette.coloursRead));
+        findings.error(
+            file, palette.garbageLine, "palette-number",
+            QStringLiteral("holds something that is not a number after %1 complete colours").arg(palette.coloursRead));
     else if (palette.coloursRead < PaletteFile::kColours)
         findings.error(file, 0, "palette-count",
                        QStringLiteral("holds only %1 complete colours; the palette has 768 numbers, 3 for each of "

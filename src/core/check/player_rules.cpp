@@ -44,8 +44,11 @@ class PlayerFileCheck {
 public:
     PlayerFileCheck(CheckContext &context, const ListedFolder &dataSet, const ListedEntry &entry,
                     const QStringList &lines, const References &references)
-        : m_findings(context.findings), m_dataSet(dataSet), m_file(entry.gamePath), m_lines(lines),
-          m_references(references)
+        : m_findings(context.findings)
+        , m_dataSet(dataSet)
+        , m_file(entry.gamePath)
+        , m_lines(lines)
+        , m_references(references)
     {
     }
 
@@ -62,7 +65,8 @@ public:
         for (const FieldRange &range : kRanges)
             checkRange(range.line, range.minimum, range.maximum, range.what);
         if (const auto containers = value(kContainers))
-            checkRange(kHearts, 1, int(std::clamp<long long>(*containers, HeroState::kMinContainers, HeroState::kMaxHearts)),
+            checkRange(kHearts, 1,
+                       int(std::clamp<long long>(*containers, HeroState::kMinContainers, HeroState::kMaxHearts)),
                        "hearts");
         checkGoal();
         checkCurrentMap();
@@ -100,9 +104,12 @@ private:
                 continue;
             if (*item < 0 || (items && *item > *items))
                 error(itemLine, "player-item",
-                      QStringLiteral("item %1 does not exist; ITMNAMES.DAT holds items 1 to %2").arg(*item).arg(items.value_or(0)));
+                      QStringLiteral("item %1 does not exist; ITMNAMES.DAT holds items 1 to %2")
+                          .arg(*item)
+                          .arg(items.value_or(0)));
             else if (*item == 0 && *stored != 0)
-                error(itemLine + 1, "player-count", QStringLiteral("empty position %1 holds count %2; it holds 0").arg(p).arg(*stored));
+                error(itemLine + 1, "player-count",
+                      QStringLiteral("empty position %1 holds count %2; it holds 0").arg(p).arg(*stored));
             else if (*item != 0 && (*stored < -1 || *stored > Inventory::kMaxCount - 1))
                 error(itemLine + 1, "player-count",
                       QStringLiteral("count stored as %1 means %2 items; a position holds 0 to 9 (stored as count - 1)")
@@ -122,7 +129,8 @@ private:
                           .arg(HeroState::weaponNames()[i]));
         }
         const auto code = value(kWeaponCode);
-        const auto weaponNr = code ? HeroState::weaponNrFromCode(int(std::clamp<long long>(*code, -1, 8))) : std::nullopt;
+        const auto weaponNr =
+            code ? HeroState::weaponNrFromCode(int(std::clamp<long long>(*code, -1, 8))) : std::nullopt;
         if (!weaponNr)
             return;
         const int weapon = *weaponNr - 1;
@@ -180,17 +188,14 @@ void checkPlayerFile(CheckContext &context, const ListedFolder &dataSet, const L
 
 std::optional<int> checkItemNames(CheckContext &context)
 {
-    const ListedEntry *entry =
-        context.require(context.listing.gamedata, QStringLiteral("ITMNAMES.DAT"), Severity::Warning);
-    if (!entry)
+    const std::optional<ListedText> items = context.readGameDataText(QStringLiteral("ITMNAMES.DAT"));
+    if (!items)
         return std::nullopt;
-    const std::optional<TextFile> file = context.readText(*entry);
-    if (!file)
-        return std::nullopt;
-    if (file->lines.size() % 2 != 0)
-        context.findings.warning(entry->gamePath, int(file->lines.size()), "items-unpaired",
+    const QStringList &lines = items->file.lines;
+    if (lines.size() % 2 != 0)
+        context.findings.warning(items->entry->gamePath, int(lines.size()), "items-unpaired",
                                  QStringLiteral("the last line has no name line after it and is not read"));
-    return int(itemNamesFromLines(file->lines).size());
+    return int(itemNamesFromLines(lines).size());
 }
 
 void checkPlayerFiles(CheckContext &context, const References &references)

@@ -10,20 +10,20 @@ constexpr int kSlotsFileLines = kSlotCount + 1;
 
 void checkSlotsFile(CheckContext &context)
 {
-    const ListedEntry *entry = context.require(context.listing.gamedata, QStringLiteral("SLOTS.INI"), Severity::Warning);
-    if (!entry)
+    const std::optional<ListedText> slotNames = context.readGameDataText(QStringLiteral("SLOTS.INI"));
+    if (!slotNames)
         return;
-    const std::optional<TextFile> file = context.readText(*entry);
-    if (!file)
-        return;
+    const ListedEntry *entry = slotNames->entry;
+    const TextFile *file = &slotNames->file;
     const qsizetype lines = file->lines.size();
     if (lines != kSlotsFileLines)
-        context.findings.error(entry->gamePath, 0, "slots-lines",
-                               QStringLiteral("holds %1 lines; it has six: the five slot names and the number 1")
-                                   .arg(lines));
+        context.findings.error(
+            entry->gamePath, 0, "slots-lines",
+            QStringLiteral("holds %1 lines; it has six: the five slot names and the number 1").arg(lines));
     if (lines >= kSlotsFileLines && parseNumberField(file->lines[kSlotsFileLines - 1]) != 1)
-        context.findings.error(entry->gamePath, kSlotsFileLines, "slots-last-line",
-                               QStringLiteral("line 6 is '%1', not the number 1").arg(file->lines[kSlotsFileLines - 1]));
+        context.findings.error(
+            entry->gamePath, kSlotsFileLines, "slots-last-line",
+            QStringLiteral("line 6 is '%1', not the number 1").arg(file->lines[kSlotsFileLines - 1]));
 }
 
 void checkSkillFile(CheckContext &context, const ListedFolder &slotFolder)
@@ -60,8 +60,9 @@ void checkSlots(CheckContext &context)
         if (!entry.name.startsWith(QStringLiteral("SAVE"), Qt::CaseInsensitive))
             continue;
         if (!isSlotFolderName(entry.name) && entry.isFolder)
-            context.findings.error(entry.gamePath, 0, "slot-folder",
-                                   QStringLiteral("is not one of the slot folders SAVE1 to SAVE5; the game never reads it"));
+            context.findings.error(
+                entry.gamePath, 0, "slot-folder",
+                QStringLiteral("is not one of the slot folders SAVE1 to SAVE5; the game never reads it"));
         else if (isSlotFolderName(entry.name) && !entry.isFolder)
             context.findings.error(entry.gamePath, 0, "slot-folder",
                                    QStringLiteral("is a file where a slot folder belongs"));

@@ -47,7 +47,10 @@ constexpr UnitRange kRanges[] = {
 class UnitFileCheck {
 public:
     UnitFileCheck(CheckContext &context, const ListedEntry &entry, const QStringList &lines)
-        : m_context(context), m_entry(entry), m_lines(lines), m_reading(parseUnitFile(lines))
+        : m_context(context)
+        , m_entry(entry)
+        , m_lines(lines)
+        , m_reading(parseUnitFile(lines))
     {
     }
 
@@ -56,9 +59,9 @@ public:
         if (m_lines.size() < kUnitFileLines)
             error(0, "unit-lines", QStringLiteral("ends after line %1; a unit file has 12 lines").arg(m_lines.size()));
         else if (m_lines.size() > kUnitFileLines)
-            m_context.findings.warning(m_entry.gamePath, kUnitFileLines + 1, "unit-lines",
-                                       QStringLiteral("holds %1 lines; those after line 12 are never read")
-                                           .arg(m_lines.size()));
+            m_context.findings.warning(
+                m_entry.gamePath, kUnitFileLines + 1, "unit-lines",
+                QStringLiteral("holds %1 lines; those after line 12 are never read").arg(m_lines.size()));
         for (int line = int(UnitLine::Behaviour); line <= qMin<qsizetype>(m_lines.size(), kUnitFileLines); ++line)
             if (!stored(UnitLine(line)))
                 error(line, "unit-number", QStringLiteral("'%1' is not a number").arg(m_lines[line - 1]));
@@ -78,8 +81,9 @@ private:
     void checkCoded(UnitLine line, std::span<const CodedEntry> entries, const char *code, const char *what)
     {
         if (const auto v = stored(line); v && !hasCode(entries, *v))
-            error(int(line), code,
-                  QStringLiteral("%1 code %2 is not one of %3").arg(QLatin1String(what)).arg(*v).arg(codeList(entries)));
+            error(
+                int(line), code,
+                QStringLiteral("%1 code %2 is not one of %3").arg(QLatin1String(what)).arg(*v).arg(codeList(entries)));
     }
 
     void checkCodes()

@@ -25,7 +25,10 @@ QStringList snapshot(const QString &root)
     QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QFileInfo info = it.nextFileInfo();
-        entries.append(QStringLiteral("%1 %2 %3").arg(info.filePath()).arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch()));
+        entries.append(QStringLiteral("%1 %2 %3")
+                           .arg(info.filePath())
+                           .arg(info.size())
+                           .arg(info.lastModified().toMSecsSinceEpoch()));
     }
     entries.sort();
     return entries;
@@ -63,7 +66,8 @@ TEST(TavtoolCheck, AFaultOfEveryKindIsReportedOnceAndNothingIsWritten)
             brokenMacroListed |= o["file"] == "GAMEDATA\\MAKRO\\BROKEN.cmd" && o["type"] == "standard CMD" &&
                                  o["info"] == "Broken on purpose";
         else
-            found.append(findingKey(o["file"].toString(), o["line"].toInt(), o["severity"].toString(), o["code"].toString()));
+            found.append(
+                findingKey(o["file"].toString(), o["line"].toInt(), o["severity"].toString(), o["code"].toString()));
     }
     EXPECT_THAT(found, UnorderedElementsAreArray(expected));
     EXPECT_TRUE(brokenMacroListed);
@@ -73,7 +77,8 @@ TEST(TavtoolCheck, AFaultOfEveryKindIsReportedOnceAndNothingIsWritten)
     const QStringList lines = text.out.trimmed().split('\n');
     EXPECT_EQ(lines.size(), expected.size() + 1);
     EXPECT_TRUE(lines.contains("GAMEDATA\\UNITS\\ORC.UNI:5: error: afraid-of code 3 is not one of 0, 2, 4, 5, 6, 8"));
-    EXPECT_TRUE(lines.contains("GAMEDATA\\SAVE1\\PLAYER.STS:130: error: goal 14 does not exist; GOALS.DAT holds goals 0 to 6"));
+    EXPECT_TRUE(
+        lines.contains("GAMEDATA\\SAVE1\\PLAYER.STS:130: error: goal 14 does not exist; GOALS.DAT holds goals 0 to 6"));
     EXPECT_TRUE(lines.contains("GRAFIK\\ODD.SPR: warning: width field 75 is not a multiple of 8 (read as 9 pixels)"));
 
     EXPECT_EQ(snapshot(tmp.root()), before);
