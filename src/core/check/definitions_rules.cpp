@@ -6,6 +6,8 @@
 #include "core/definitions/idle_sounds.h"
 #include "core/definitions/people_file.h"
 
+#include <QSet>
+
 namespace tav::check {
 namespace {
 

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <utility>
+
 namespace tav::check {
 
 // A file or folder found by listing a folder of the game folder.

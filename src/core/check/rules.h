@@ -2,9 +2,6 @@
 
 #include "core/check/check_context.h"
 
-#include <QSet>
-#include <QString>
-
 #include <optional>
 
 namespace tav::check {
