@@ -1,6 +1,7 @@
 // tavtool, the kit's headless companion: works on a game folder from the
 // command line, with the same core readers and writers as the kit.
 
+#include "apps/tavtool/check_command.h"
 #include "apps/tavtool/sprite_command.h"
 #include "apps/tavtool/tool_command.h"
 #include "core/app/designer_version.h"
@@ -19,6 +20,7 @@ const ToolCommand kCommands[] = {
          tav::tool::printOut(QStringLiteral("tavtool ") + tav::DesignerVersion().text());
          return int(tav::tool::kExitClean);
      }},
+    {"check", "check a game folder for what the game or the kit would read wrongly", tav::tool::runCheck},
     {"sprite", "sprites in and out of PNG images: export, sheet, import", tav::tool::runSpriteCommand},
 };
 

@@ -19,8 +19,11 @@ TextFile TextFile::fromBytes(const QByteArray &bytes)
             return file;
         }
         qsizetype end = lf;
-        if (end > start && bytes[end - 1] == '\r')
+        if (end > start && bytes[end - 1] == '\r') {
             --end;
+        } else if (file.bareLfLines++ == 0) {
+            file.firstBareLfLine = int(file.lines.size()) + 1;
+        }
         file.lines.append(decode1252(bytes.mid(start, end - start)));
         start = lf + 1;
     }

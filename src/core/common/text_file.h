@@ -16,6 +16,10 @@ namespace tav {
 struct TextFile {
     QStringList lines;
     bool lastLineEnded = true;
+    // Lines (counted from 1) ended by a bare LF instead of CR LF: the first
+    // one and how many.
+    int firstBareLfLine = 0;
+    int bareLfLines = 0;
 
     static TextFile fromBytes(const QByteArray &bytes);
     QByteArray toBytes() const;

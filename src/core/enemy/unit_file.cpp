@@ -70,6 +70,8 @@ UnitReading parseUnitFile(const QStringList &lines)
         return index < lines.size() ? readNumberField(lines[index]) : std::nullopt;
     };
     auto missing = [&](UnitLine line) { return int(line) > lines.size(); };
+    for (int n = int(UnitLine::Behaviour); n <= kUnitFileLines && n <= lines.size(); ++n)
+        reading.stored[std::size_t(n)] = readNumberField(lines[n - 1]);
 
     if (missing(UnitLine::Description))
         return fail(UnitLine::Description, "is missing");

@@ -6,6 +6,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <optional>
+
 namespace tav::enemy {
 
 inline constexpr int kUnitFileLines = 12;
@@ -56,6 +59,9 @@ struct UnitReading {
     // A negative teleporting value names no entry: the current choice stays.
     bool teleportingKept = false;
     QString error;
+    // The number stored on each number line (3 to 12) that holds one, as it
+    // stands in the file, whether or not reading got that far; indexed by line.
+    std::array<std::optional<long long>, kUnitFileLines + 1> stored{};
 
     bool complete() const { return linesRead == kUnitFileLines; }
     bool has(UnitLine line) const { return linesRead >= int(line); }

@@ -11,6 +11,8 @@ inline const QString kStandardMacro = QStringLiteral("standard CMD");
 inline const QString kMapMacro = QStringLiteral("MAP CMD");
 inline const QString kItemsMacro = QStringLiteral("ITEMS.CMD");
 inline const QString kEmptyMacro = QStringLiteral("empty file");
+// What the load dialog shows for a macro without an info comment.
+inline const QString kNoMacroInfo = QStringLiteral("no '!info tag available");
 
 // What the load dialog tells about a macro: its type, derived from the
 // content, and its description, the text after "'!" on the last such line.

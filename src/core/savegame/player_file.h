@@ -39,6 +39,40 @@ QString playerFileName(int dataSetIndex, bool training);
 // PLAYER.STS / TRAIN.STS: 138 lines, one field per line.
 constexpr int kPlayerFileLines = 138;
 
+// Line numbers (from 1) of the player file's fields.
+namespace player_line {
+inline constexpr int kFirstItem = 3;    // item number of position p on 3 + 2p, its count - 1 after it
+inline constexpr int kFirstWeapon = 83; // state of weapon i on 83 + 2i, spell i known after it
+inline constexpr int kArmor = 101;
+inline constexpr int kHeroX = 102;
+inline constexpr int kHeroY = 103;
+inline constexpr int kAttackText = 104;
+inline constexpr int kRangeText = 105;
+inline constexpr int kWeaponCodeCopy = 106;
+inline constexpr int kWeaponCode = 107;
+inline constexpr int kSpell = 108; // spell - 1
+inline constexpr int kDirection = 109;
+inline constexpr int kHearts = 110;
+inline constexpr int kContainers = 111;
+inline constexpr int kGold = 112;
+inline constexpr int kArrows = 113;
+inline constexpr int kMana = 114;
+inline constexpr int kMapX = 115; // MAP x, y and z: texts
+inline constexpr int kMapY = 116;
+inline constexpr int kMapZ = 117;
+inline constexpr int kProtectionText = 122;
+inline constexpr int kGoalX = 128; // goal x, y and number: texts
+inline constexpr int kGoalY = 129;
+inline constexpr int kGoalNr = 130;
+
+// Whether a line holds a text field rather than a number field.
+constexpr bool isText(int line)
+{
+    return line == kAttackText || line == kRangeText || (line >= kMapX && line <= kMapZ) ||
+           line == kProtectionText || (line >= kGoalX && line <= kGoalNr);
+}
+} // namespace player_line
+
 QStringList playerFileLines(const PlayerState &state);
 
 // Applies the lines of a player file to the state, line by line. Fields past

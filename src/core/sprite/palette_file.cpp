@@ -42,10 +42,14 @@ PaletteFile parsePaletteFile(const QByteArray &bytes)
     int inTriple = 0;
     bool garbage = false;
     qsizetype i = 0;
+    int line = 1;
     const qsizetype n = bytes.size();
+    const auto skipSeparators = [&] {
+        for (; i < n && isSeparator(bytes[i]); ++i)
+            line += bytes[i] == '\n';
+    };
     while (i < n && palette.coloursRead < PaletteFile::kColours) {
-        while (i < n && isSeparator(bytes[i]))
-            ++i;
+        skipSeparators();
         if (i >= n)
             break;
         const qsizetype start = i;
@@ -55,8 +59,11 @@ PaletteFile parsePaletteFile(const QByteArray &bytes)
         const long long value = bytes.mid(start, i - start).toLongLong(&ok);
         if (!ok) {
             garbage = true;
+            palette.garbageLine = line;
             break;
         }
+        if (value < 0 || value > 63)
+            palette.componentsOutOfRange.append({line, value});
         triple[static_cast<std::size_t>(inTriple++)] = value;
         if (inTriple == 3) {
             const int index = palette.coloursRead++;
@@ -68,6 +75,9 @@ PaletteFile parsePaletteFile(const QByteArray &bytes)
             inTriple = 0;
         }
     }
+    skipSeparators();
+    if (!garbage && i < n)
+        palette.extraNumberLine = line;
     for (int index = palette.coloursRead; index < PaletteFile::kColours; ++index) {
         const auto grey = static_cast<std::int16_t>(index);
         palette.entries[static_cast<std::size_t>(index)] = PalEntry{grey, grey, grey};
@@ -85,7 +95,7 @@ PaletteFile parsePaletteFile(const QByteArray &bytes)
 
 PaletteFile readPaletteFile(const QString &diskPath)
 {
-    const Result<QByteArray> bytes = readWholeFile(diskPath, 1024 * 1024);
+    const Result<QByteArray> bytes = readWholeFile(diskPath, kPaletteFileLimit);
     if (!bytes) {
         PaletteFile palette = parsePaletteFile(QByteArray());
         palette.problem = QStringLiteral("The palette file GAMEDATA\\MASTER.PAL could not be read: %1 "

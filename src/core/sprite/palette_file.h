@@ -3,6 +3,7 @@
 #include "core/common/program_tables.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QRgb>
 #include <QString>
 
@@ -25,8 +26,22 @@ struct PaletteFile {
     // Empty when the whole palette was read; otherwise a sentence for the user.
     QString problem;
 
+    // Where the file departs from 768 numbers of 0 to 63, by line (from 1):
+    // each component outside 0-63, the first text that is no number, and the
+    // first number after the 768th (0 when there is none).
+    struct Component {
+        int line;
+        long long value;
+    };
+    QList<Component> componentsOutOfRange;
+    int garbageLine = 0;
+    int extraNumberLine = 0;
+
     bool complete() const { return problem.isEmpty(); }
 };
+
+// The largest palette file the kit reads.
+inline constexpr qint64 kPaletteFileLimit = 1024 * 1024;
 
 PaletteFile parsePaletteFile(const QByteArray &bytes);
 PaletteFile readPaletteFile(const QString &diskPath);

@@ -15,6 +15,7 @@ SpriteFileContents parseSpriteFile(const QByteArray &bytes)
     const auto height = reader.i16le(SpriteFileLayout::kHeightOffset);
     if (!widthField || !height)
         return contents;
+    contents.widthField = *widthField;
     contents.statedWidth = *widthField / 8;
     contents.statedHeight = *height;
     contents.width = std::clamp(contents.statedWidth, 0, CellGrid::kSide);

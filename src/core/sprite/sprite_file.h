@@ -25,6 +25,8 @@ struct SpriteFileLayout {
 
 // What a sprite file holds, fitted to the editor's 40 x 40 grid.
 struct SpriteFileContents {
+    // The width field as stored (0 for a file shorter than its header).
+    int widthField = 0;
     // The size the file states: width field / 8 (cut toward zero) and height.
     int statedWidth = 0;
     int statedHeight = 0;

@@ -14,11 +14,6 @@
 #include <QPushButton>
 
 namespace tav {
-namespace {
-
-const QString kNoInfo = QStringLiteral("no '!info tag available");
-
-} // namespace
 
 Form3::Form3(const GameFolder &folder, Form2 &editor, QWidget *parent)
     : QDialog(parent)
@@ -79,7 +74,7 @@ void Form3::List1_Click()
     if (m_list1->selectedItems().isEmpty())
         return;
     m_ok->setEnabled(true);
-    m_rems->setPlainText(kNoInfo);
+    m_rems->setPlainText(kNoMacroInfo);
     m_mtype->setText(kStandardMacro);
     const Result<QByteArray> contents = readMacroFile(m_folder, selectedName());
     if (!contents)

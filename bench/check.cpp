@@ -1,0 +1,140 @@
+// Speed of `tavtool check` on a generated game folder: at scale 1 it holds
+// 5,000 sprites, 3,000 MAP files, 500 units, 1,000 macros and 5 slots; scale
+// 10 holds ten times as much, to show how the time grows.
+#include "core/automap/map_file_name.h"
+#include "core/check/game_check.h"
+#include "core/savegame/player_file.h"
+#include "core/sprite/sprite_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+
+using namespace tav;
+
+namespace {
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+}
+
+QByteArray lines(const QStringList &texts)
+{
+    return (texts.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
+}
+
+QString numbered(const char *prefix, int n, int digits)
+{
+    return QLatin1String(prefix) + QStringLiteral("%1").arg(n, digits, 10, QLatin1Char('0'));
+}
+
+class GeneratedGame {
+public:
+    explicit GeneratedGame(int scale)
+    {
+        const QString root = m_dir.path();
+        for (const char *folder : {"GAMEDATA/UNITS", "GAMEDATA/MAKRO", "GAMEDATA/MAPS", "GRAFIK/UNITS", "SOUNDS"})
+            QDir().mkpath(root + QLatin1Char('/') + QLatin1String(folder));
+        writeSprites(root, 5000 * scale);
+        writeMaps(root, 3000 * scale);
+        writeUnits(root, 500 * scale);
+        writeMacros(root, 1000 * scale);
+        QStringList palette;
+        for (int i = 0; i < 256; ++i)
+            palette.append(QStringLiteral("%1,%1,%1").arg(i / 4));
+        put(root + "/GAMEDATA/MASTER.PAL", lines(palette));
+        put(root + "/GAMEDATA/SLOTS.INI", lines({"A", "B", "C", "D", "E", " 1 "}));
+        put(root + "/GAMEDATA/GOALS.DAT", lines({"Find the key", "Open the door"}));
+        put(root + "/GAMEDATA/ITMNAMES.DAT", lines({" 1 ", "Key", " 2 ", "Potion"}));
+        put(root + "/AUTOMAP.CHT", "cheat");
+    }
+
+    QString root() const { return m_dir.path(); }
+
+private:
+    static void writeSprites(const QString &root, int count)
+    {
+        const QByteArray sprite = spriteFileBytes(16, 16, QByteArray(256, '\x07'));
+        const int perFolder = count / 10;
+        for (int i = 0; i < count; ++i) {
+            const QString folder = root + QStringLiteral("/GRAFIK/") + numbered("SET", i / perFolder, 2);
+            if (i % perFolder == 0)
+                QDir().mkpath(folder);
+            put(folder + QLatin1Char('/') + numbered("SP", i, 6) + QStringLiteral(".SPR"), sprite);
+        }
+        put(root + "/GRAFIK/UNITS/GOBU1.SPR", sprite);
+    }
+
+    // MAP files over the default set and the five slots; past the 3,000
+    // names of a data set the names are not MAP names and get a finding.
+    static void writeMaps(const QString &root, int count)
+    {
+        for (int set = 0, written = 0; set < 6; ++set) {
+            const QString folder =
+                root + (set == 0 ? QStringLiteral("/GAMEDATA/MAPS") : QStringLiteral("/GAMEDATA/SAVE%1").arg(set));
+            QDir().mkpath(folder);
+            put(folder + "/PLAYER.STS", lines(playerFileLines(PlayerState())));
+            put(folder + "/AUTOMAP.STS", "automap");
+            for (int i = 0; i < count / 6 + 1 && written < count; ++i, ++written) {
+                const QString name = i < 3000 ? mapFileName(i % 20 + 1, i / 20 % 15 + 1, i / 300)
+                                              : numbered("X", i, 7) + QStringLiteral(".MAP");
+                put(folder + QLatin1Char('/') + name, "MAP");
+            }
+        }
+        put(root + "/GAMEDATA/SAVE1/SKILL.STS", " 1 \r\n");
+    }
+
+    static void writeUnits(const QString &root, int count)
+    {
+        const QByteArray unit =
+            lines({"Goblin", "GOB", " 1 ", " 2 ", " 0 ", " 0 ", " 5 ", " 1 ", " 0 ", " 0 ", " 0 ", " 0 "});
+        for (int i = 0; i < count; ++i)
+            put(root + QStringLiteral("/GAMEDATA/UNITS/") + numbered("U", i, 7) + QStringLiteral(".UNI"), unit);
+    }
+
+    static void writeMacros(const QString &root, int count)
+    {
+        QStringList body{"'!A generated macro"};
+        for (int i = 0; i < 20; ++i)
+            body.append(QStringLiteral("MSG 1 Line %1 of the talk").arg(i));
+        const QByteArray macro = lines(body);
+        for (int i = 0; i < count; ++i)
+            put(root + QStringLiteral("/GAMEDATA/MAKRO/") + numbered("M", i, 7) + QStringLiteral(".cmd"), macro);
+    }
+
+    QTemporaryDir m_dir;
+};
+
+const GeneratedGame &generatedGame(int scale)
+{
+    static std::map<int, std::unique_ptr<GeneratedGame>> games;
+    auto &game = games[scale];
+    if (!game)
+        game = std::make_unique<GeneratedGame>(scale);
+    return *game;
+}
+
+void BM_CheckGameFolder(benchmark::State &state)
+{
+    const GeneratedGame &game = generatedGame(int(state.range(0)));
+    int files = 0;
+    for (auto _ : state) {
+        const check::CheckReport report = check::checkGameFolder(game.root());
+        files = report.filesChecked;
+        benchmark::DoNotOptimize(report.findings.size());
+    }
+    state.counters["files"] = files;
+    state.SetItemsProcessed(state.iterations() * files);
+}
+
+} // namespace
+
+BENCHMARK(BM_CheckGameFolder)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(5);

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/check/finding.h"
+#include "core/check/folder_listing.h"
+#include "core/common/text_file.h"
+
+#include <QByteArray>
+
+#include <optional>
+
+namespace tav::check {
+
+// A text file as the listing found it and as it reads.
+struct ListedText {
+    const ListedEntry *entry;
+    TextFile file;
+};
+
+// What the rules share while a game folder is checked: the listing, where
+// findings go, and the reading of files, each once.
+class CheckContext {
+public:
+    // The size limit of the kit's readers.
+    static constexpr qint64 kReadLimit = 64 * 1024 * 1024;
+
+    CheckContext(const GameListing &listing, CheckReport &report)
+        : listing(listing)
+        , findings(report)
+    {
+    }
+
+    const GameListing &listing;
+    Findings findings;
+
+    // Counts a file as checked (for rules that only look at its listing).
+    void count() { ++findings.report().filesChecked; }
+
+    // The bytes of a listed file. A folder, an unreadable file or one past the
+    // readers' size limit gives an error finding and nothing.
+    std::optional<QByteArray> read(const ListedEntry &entry, qint64 maxBytes = kReadLimit);
+    // The lines of a text file; warns about lines ended by a bare LF.
+    std::optional<TextFile> readText(const ListedEntry &entry);
+    void warnAboutBareLineEnds(const ListedEntry &entry, const TextFile &file);
+
+    // The named file of a folder; when it is missing, a finding of the given
+    // severity and nothing.
+    // A text file directly in GAMEDATA that the kit reads; a warning when it is missing.
+    std::optional<ListedText> readGameDataText(const QString &name);
+
+    const ListedEntry *require(const ListedFolder &folder, const QString &name, Severity severity,
+                               const char *code = "file-missing");
+};
+
+} // namespace tav::check

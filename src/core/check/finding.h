@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace tav::check {
+
+// `error`: the game or the kit would read the file wrongly or not at all.
+// `warning`: it reads, but is probably a mistake.
+enum class Severity { Error, Warning };
+
+// One thing wrong with a game folder, where it is.
+struct Finding {
+    QString file; // game path as the game writes it: "GAMEDATA\UNITS\ORC.UNI"
+    int line = 0; // from 1; 0 when no one line is at fault
+    Severity severity = Severity::Error;
+    QString code; // short and stable: "unit-afraid-code"
+    QString message;
+    friend bool operator==(const Finding &, const Finding &) = default;
+};
+
+// A macro's type and info comment as the load dialog shows them.
+struct MacroSummary {
+    QString file;
+    QString type;
+    std::optional<QString> info;
+};
+
+// Everything a check of a game folder found.
+struct CheckReport {
+    QList<Finding> findings;
+    QList<MacroSummary> macros;
+    int filesChecked = 0;
+
+    int count(Severity severity) const;
+};
+
+// Where the rules put what they find.
+class Findings {
+public:
+    explicit Findings(CheckReport &report)
+        : m_report(report)
+    {
+    }
+
+    void error(const QString &file, int line, const char *code, const QString &message)
+    {
+        add(file, line, Severity::Error, code, message);
+    }
+    void warning(const QString &file, int line, const char *code, const QString &message)
+    {
+        add(file, line, Severity::Warning, code, message);
+    }
+    void add(const QString &file, int line, Severity severity, const char *code, const QString &message);
+
+    CheckReport &report() { return m_report; }
+
+private:
+    CheckReport &m_report;
+};
+
+} // namespace tav::check

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <utility>
+
+namespace tav::check {
+
+// A file or folder found by listing a folder of the game folder.
+struct ListedEntry {
+    QString name;     // as spelled on disk
+    QString gamePath; // as the game writes it: "GAMEDATA\UNITS\ORC.UNI"
+    QString diskPath;
+    qint64 size = 0;
+    bool isFolder = false;
+};
+
+// One folder of the game folder, listed once; every rule looks names up here
+// instead of asking the disk again. Names match without regard to letter case,
+// as on the game's file system.
+class ListedFolder {
+public:
+    // A folder that does not exist (or is not a folder) lists as empty.
+    static ListedFolder list(const QString &diskPath, const QString &gamePath);
+
+    const QString &gamePath() const { return m_gamePath; }
+    bool exists() const { return m_exists; }
+    // Sorted without regard to letter case.
+    const QList<ListedEntry> &entries() const { return m_entries; }
+
+    // The entry of a name in any letter case (the first of a clash), or nullptr.
+    const ListedEntry *find(const QString &name) const;
+    bool hasFile(const QString &name) const;
+
+    // Pairs of names that differ only in letter case: the entry listed later
+    // and the one it clashes with.
+    QList<std::pair<const ListedEntry *, const ListedEntry *>> caseClashes() const;
+
+    // Lists the subfolder of that name (any letter case); its game path uses
+    // the name as given here.
+    ListedFolder subfolder(const QString &name) const;
+
+    // The game path of a name in this folder.
+    QString gamePathOf(const QString &name) const;
+
+private:
+    QString m_gamePath;
+    bool m_exists = false;
+    QList<ListedEntry> m_entries;
+    QHash<QString, qsizetype> m_byName; // upper-cased name -> first entry
+};
+
+// The folders a check looks at, each listed once.
+struct GameListing {
+    ListedFolder root;
+    ListedFolder gamedata;
+    ListedFolder units;
+    ListedFolder macros;
+    ListedFolder grafik;
+    QList<ListedFolder> spriteFolders; // the subfolders of GRAFIK
+    ListedFolder sounds;
+    // GAMEDATA\MAPS first, then the slot folders SAVE1 to SAVE5 that exist.
+    QList<ListedFolder> dataSets;
+
+    static GameListing list(const QString &rootOnDisk);
+
+    // The subfolder of GRAFIK of that name (any letter case), or nullptr.
+    const ListedFolder *spriteFolder(const QString &name) const;
+    // Every listed folder, for the rules that hold in each.
+    QList<const ListedFolder *> all() const;
+};
+
+} // namespace tav::check

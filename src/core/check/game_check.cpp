@@ -1,0 +1,43 @@
+#include "core/check/game_check.h"
+
+#include "core/check/rules.h"
+#include "core/common/game_folder.h"
+
+#include <algorithm>
+
+namespace tav::check {
+
+bool isGameFolder(const QString &rootOnDisk)
+{
+    return GameFolder(rootOnDisk).isFolder(QStringLiteral("GAMEDATA"));
+}
+
+CheckReport checkGameFolder(const QString &rootOnDisk)
+{
+    const GameListing listing = GameListing::list(rootOnDisk);
+    CheckReport report;
+    CheckContext context(listing, report);
+
+    checkNames(context);
+    References references;
+    references.itemCount = checkItemNames(context);
+    references.goalCount = checkGoals(context);
+    checkPalette(context);
+    checkSprites(context);
+    checkSlots(context);
+    checkPlayerFiles(context, references);
+    checkUnits(context);
+    checkMacros(context);
+    checkMapFiles(context);
+    checkAutomapTable(context);
+    checkIdleSounds(context);
+    if (const ListedEntry *version = listing.gamedata.find(QStringLiteral("VERSION.DAT")))
+        context.readText(*version);
+    // Each file's findings together, in line order.
+    std::stable_sort(report.findings.begin(), report.findings.end(), [](const Finding &a, const Finding &b) {
+        return a.file != b.file ? a.file < b.file : a.line < b.line;
+    });
+    return report;
+}
+
+} // namespace tav::check

@@ -1,0 +1,48 @@
+#include "core/check/rules.h"
+
+#include "core/common/windows1252.h"
+#include "core/macro/command_vocabulary.h"
+#include "core/macro/macro_format.h"
+#include "core/macro/macro_type.h"
+
+namespace tav::check {
+namespace {
+
+void checkMacroLine(Findings &findings, const QString &file, int lineNumber, const QString &line)
+{
+    const qsizetype percent = line.indexOf(QLatin1Char('%'), lineNumber == 1 ? 1 : 0);
+    if (percent >= 0)
+        findings.error(file, lineNumber, "macro-percent",
+                       QStringLiteral("a '%' belongs only at the very start of the file; the editor removes this one"));
+    const QString formatted = AutoFormat(line);
+    if (formatted != line)
+        findings.warning(file, lineNumber, "macro-format",
+                         QStringLiteral("the editor's formatting changes this line to '%1'").arg(formatted));
+    if (formatted.isEmpty() || formatted.startsWith(QLatin1Char('\'')) || formatted.startsWith(QLatin1Char('%')))
+        return;
+    const QString code = upperCaseIn1252(commandCode(formatted).toString());
+    if (firstPresetWithCode(code) < 0)
+        findings.warning(file, lineNumber, "macro-unknown-command",
+                         QStringLiteral("command code '%1' is not in the kit's vocabulary").arg(code));
+}
+
+} // namespace
+
+void checkMacros(CheckContext &context)
+{
+    for (const ListedEntry &entry : context.listing.macros.entries()) {
+        if (!entry.name.endsWith(QStringLiteral(".CMD"), Qt::CaseInsensitive))
+            continue;
+        const std::optional<QByteArray> bytes = context.read(entry);
+        if (!bytes)
+            continue;
+        const TextFile text = TextFile::fromBytes(*bytes);
+        context.warnAboutBareLineEnds(entry, text);
+        for (qsizetype i = 0; i < text.lines.size(); ++i)
+            checkMacroLine(context.findings, entry.gamePath, int(i) + 1, text.lines[i]);
+        const MacroInfo info = classifyMacro(*bytes);
+        context.findings.report().macros.append({entry.gamePath, info.type, info.info});
+    }
+}
+
+} // namespace tav::check
