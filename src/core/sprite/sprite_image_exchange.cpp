@@ -164,7 +164,9 @@ Result<QSize> imageFileSize(const QString &diskPath)
         return Status::failure(
             QStringLiteral("%1 is not an image that can be read (%2).").arg(name, reader.errorString()));
     const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty())
+    if (!size.isValid())
+        return Status::failure(QStringLiteral("%1 is damaged or cut short: its size cannot be read.").arg(name));
+    if (size.isEmpty())
         return Status::failure(QStringLiteral("%1 holds no pixels.").arg(name));
     if (size.width() > kLargestImageSide || size.height() > kLargestImageSide)
         return Status::failure(QStringLiteral("%1 states a size of %2 x %3 pixels, too large to be read.")
