@@ -1,5 +1,6 @@
 #include "ui/app/tool_windows.h"
 
+#include "core/app/window_placement.h"
 #include "ui/app/about_window.h"
 #include "ui/app/launch_window.h"
 #include "ui/automap/map_overview.h"
@@ -7,11 +8,19 @@
 #include "ui/enemy/enemy_editor.h"
 #include "ui/macro/macro_editor.h"
 #include "ui/savegame/savegame_editor.h"
+#include "ui/common/window_frame.h"
 #include "ui/sprite/sprite_editor.h"
 
 #include <QDialog>
+#include <QTimer>
 
 namespace tav {
+namespace {
+
+// Time the window manager takes to frame a newly shown window.
+constexpr int kFramingDelayMs = 200;
+
+} // namespace
 
 ToolWindows::ToolWindows(GameFolder folder, Factory factory)
     : m_folder(std::move(folder))
@@ -46,6 +55,7 @@ QWidget *ToolWindows::load(ToolWindow id)
         return existing;
     QWidget *created = m_factory(id, *this);
     m_windows[id] = created;
+    m_placed.erase(id);
     return created;
 }
 
@@ -60,9 +70,40 @@ void ToolWindows::show(ToolWindow id)
     QWidget *w = load(id);
     if (!w)
         return;
+    placeOnFirstShowing(id, w);
     w->show();
     w->raise();
     w->activateWindow();
+}
+
+void ToolWindows::placeOnFirstShowing(ToolWindow id, QWidget *window)
+{
+    if (id == ToolWindow::Launch || !m_placed.insert(id).second)
+        return;
+    placeClearOfOthers(id, window);
+    // The estimate of the frame may be off; correct the position once the
+    // window manager has framed the window, if it then overlaps.
+    QPointer<QWidget> guard(window);
+    QTimer::singleShot(kFramingDelayMs, window, [this, id, guard] {
+        const QWidget *launch = this->window(ToolWindow::Launch);
+        const QRect outer = outerGeometry(guard);
+        if (!availableArea(guard).contains(outer) || (launch && launch->isVisible() && outer.intersects(launch->frameGeometry())))
+            placeClearOfOthers(id, guard);
+    });
+}
+
+void ToolWindows::placeClearOfOthers(ToolWindow id, QWidget *window)
+{
+    const QWidget *launch = this->window(ToolWindow::Launch);
+    const bool launchShown = launch && launch->isVisible();
+    QList<QRect> placed;
+    for (const auto &[otherId, other] : m_windows) {
+        if (other && otherId != id && otherId != ToolWindow::Launch && other->isVisible())
+            placed.append(other->frameGeometry());
+    }
+    const QRect outer = outerGeometry(window, launchShown ? launch : nullptr);
+    window->move(firstWindowPosition(availableArea(launchShown ? launch : window),
+                                     launchShown ? launch->frameGeometry() : QRect(), placed, outer.size()));
 }
 
 void ToolWindows::showModal(ToolWindow id)
@@ -70,13 +111,16 @@ void ToolWindows::showModal(ToolWindow id)
     QWidget *w = load(id);
     if (!w)
         return;
+    placeOnFirstShowing(id, w);
     QPointer<QWidget> guard(w);
     if (auto *dialog = qobject_cast<QDialog *>(w))
         dialog->exec();
     else
         w->show();
-    if (guard && qobject_cast<QDialog *>(guard.data()))
+    if (guard && qobject_cast<QDialog *>(guard.data())) {
         delete guard.data();
+        m_placed.erase(id);
+    }
 }
 
 void ToolWindows::destroyAll()

@@ -7,13 +7,26 @@
 #include "ui/common/twips.h"
 #include "ui/sprite/colour_swatch.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
+
+#include <algorithm>
 
 namespace tav {
 namespace {
 
 constexpr int kCellTwips = 255;
+// Room the window manager's title bar takes beside the caption: its buttons
+// and margins.
+constexpr int kTitleBarExtra = 110;
+
+// Wide enough for the longest caption, "... - color 255", to show whole.
+int windowWidth(const QFontMetrics &titleFont)
+{
+    const int caption = titleFont.horizontalAdvance(QStringLiteral("Tav sprite color palette - color 255"));
+    return std::max(px(4440), caption + kTitleBarExtra);
+}
 
 } // namespace
 
@@ -25,7 +38,7 @@ Form8::Form8(const GameFolder &folder, ScreenPalette &palette, QWidget *owner)
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Tav sprite color palette - color 0"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(sizeTw(4440, 4095));
+    setFixedSize(windowWidth(fontMetrics()), px(4095));
 
     for (int i = 0; i < 256; ++i) {
         auto *cell = new ColourSwatch([this, i] { return m_palette.colour(i); }, this);

@@ -1,9 +1,11 @@
 #include "ui/sprite/sprite_editor.h"
 
+#include "core/app/window_placement.h"
 #include "core/common/number_field.h"
 #include "core/common/text_file.h"
 #include "core/sprite/handoff_file.h"
 #include "core/sprite/sprite_name.h"
+#include "ui/common/window_frame.h"
 #include "ui/platform/dialogs.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/please_wait.h"
@@ -22,11 +24,14 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 
 namespace tav {
 namespace {
+
+// Time the window manager takes to frame newly shown windows.
+constexpr int kFramingDelayMs = 200;
 
 int editorKeyCode(int qtKey)
 {
@@ -102,24 +107,43 @@ Form8 *Form12::paletteWindow()
 void Form12::Form_Activate()
 {
     Form8 *palette = paletteWindow();
-    if (palette && !palette->isVisible())
-        showCompanion(palette, frameGeometry().topRight() + QPoint(8, 0));
     Form14 *scrapboard = scrapboardWindow();
-    if (scrapboard && !scrapboard->isVisible())
-        showCompanion(scrapboard, QPoint(palette->frameGeometry().left(), palette->frameGeometry().bottom() + 8));
+    const bool paletteHidden = palette && !palette->isVisible();
+    const bool scrapboardHidden = scrapboard && !scrapboard->isVisible();
+    if (!paletteHidden && !scrapboardHidden)
+        return;
+    // A fresh arrangement may move the editor to make room; bringing back
+    // one companion only places that one.
+    arrangeCompanions(paletteHidden, scrapboardHidden, paletteHidden && scrapboardHidden);
+    if (paletteHidden)
+        palette->show();
+    if (scrapboardHidden)
+        scrapboard->show();
+    // Place again once the window manager has framed them, from their real
+    // frames.
+    QTimer::singleShot(kFramingDelayMs, this, [this, paletteHidden, scrapboardHidden] {
+        arrangeCompanions(paletteHidden, scrapboardHidden, false);
+    });
 }
 
-void Form12::showCompanion(QWidget *companion, QPoint at)
+void Form12::arrangeCompanions(bool movePalette, bool moveScrapboard, bool mayMoveEditor)
 {
-    if (const QScreen *screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        at.setX(std::min(at.x(), area.right() - companion->frameGeometry().width()));
-        at.setY(std::min(at.y(), area.bottom() - companion->frameGeometry().height()));
-        at.setX(std::max(at.x(), area.left()));
-        at.setY(std::max(at.y(), area.top()));
+    if (!m_form8 || !m_form14)
+        return;
+    const QRect editor = frameGeometry();
+    const QRect palette = outerGeometry(m_form8, this);
+    const QRect scrapboard = outerGeometry(m_form14, this);
+    const int room = scrapboard.width() - m_form14->width() + m_form14->widthWithViewerOut();
+    const CompanionPlacement placement =
+        placeCompanions(availableArea(this), editor, palette.size(), scrapboard.size(), room);
+    if (mayMoveEditor && placement.editor != editor.topLeft())
+        move(placement.editor);
+    if (movePalette)
+        m_form8->move(placement.palette);
+    if (moveScrapboard) {
+        m_form14->move(placement.scrapboard);
+        m_form14->setGrowsLeft(placement.scrapboardGrowsLeft);
     }
-    companion->move(at);
-    companion->show();
 }
 
 bool Form12::event(QEvent *event)

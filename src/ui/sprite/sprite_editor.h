@@ -91,7 +91,8 @@ protected:
 private:
     void buildControls();
     void connectOperations();
-    void showCompanion(QWidget *companion, QPoint at);
+    // Puts the palette and the scrapboard beside the editor, never over it.
+    void arrangeCompanions(bool movePalette, bool moveScrapboard, bool mayMoveEditor);
     void connectDocument();
     void sizeChange(QLineEdit *box, void (SpriteDocument::*set)(int));
     void showColours();
