@@ -5,8 +5,12 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include <algorithm>
+
 namespace tav::platform {
 namespace {
+
+constexpr int kInputColumns = 66;
 
 class RealDialogs final : public Dialogs {
 public:
@@ -15,6 +19,8 @@ public:
         QMessageBox box(QApplication::activeWindow());
         box.setWindowTitle(request.title);
         box.setText(request.text);
+        // The user can select and copy what a box says (a path, an error).
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse);
         switch (request.icon) {
         case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
         case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
@@ -40,12 +46,16 @@ public:
 
     std::optional<QString> input(const InputRequest &request) override
     {
-        bool ok = false;
-        const QString text = QInputDialog::getText(QApplication::activeWindow(), request.title, request.prompt,
-                                                   QLineEdit::Normal, request.defaultText, &ok);
-        if (!ok)
+        QInputDialog box(QApplication::activeWindow());
+        box.setWindowTitle(request.title);
+        box.setLabelText(request.prompt);
+        box.setTextValue(request.defaultText);
+        // Wide enough for the longest texts typed here, 60-character goals.
+        box.resize(std::max(box.sizeHint().width(), box.fontMetrics().averageCharWidth() * kInputColumns),
+                   box.sizeHint().height());
+        if (box.exec() != QDialog::Accepted)
             return std::nullopt;
-        return text;
+        return box.textValue();
     }
 
     std::optional<QString> chooseFile(const FileRequest &request) override
