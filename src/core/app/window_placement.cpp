@@ -80,44 +80,66 @@ QPoint firstWindowPosition(const QRect &available, const QRect &launchWindow, co
     return at;
 }
 
-CompanionPlacement placeCompanions(const QRect &available, const QRect &editor, QSize palette, QSize scrapboard,
-                                   int scrapboardRoom)
+CompanionPlacement placeCompanions(const QRect &available, const QRect &launchWindow, const QRect &editor,
+                                   QSize palette, QSize scrapboard, int scrapboardRoom)
 {
     const int columnWidth = std::max(palette.width(), scrapboardRoom);
     const int columnHeight = palette.height() + kWindowGap + scrapboard.height();
     const int columnTop = keepInside(editor.y(), columnHeight, available.y(), bottomEnd(available));
     const int scrapboardTop = columnTop + palette.height() + kWindowGap;
+    const int below = bottomEnd(editor) + kWindowGap;
 
-    const auto onTheRight = [&](const QRect &e) {
+    const auto column = [&](const QRect &e) {
         const int x = rightEnd(e) + kWindowGap;
         return CompanionPlacement{e.topLeft(), {x, columnTop}, {x, scrapboardTop}, false};
     };
-
-    if (rightEnd(editor) + kWindowGap + columnWidth <= rightEnd(available))
-        return onTheRight(editor);
-
-    if (editor.x() - kWindowGap - columnWidth >= available.x()) {
-        const int edge = editor.x() - kWindowGap;
-        return {editor.topLeft(),
-                {edge - palette.width(), columnTop},
-                {edge - scrapboard.width(), scrapboardTop},
-                true};
-    }
-
-    if (editor.width() + kWindowGap + columnWidth <= available.width()) {
+    const auto row = [&](int x) {
+        return CompanionPlacement{editor.topLeft(), {x, below}, {x + palette.width() + kWindowGap, below}, false};
+    };
+    // The palette right of the editor, the scrapboard below it.
+    const auto split = [&](const QRect &e) {
+        return CompanionPlacement{
+            e.topLeft(),
+            {rightEnd(e) + kWindowGap, keepInside(e.y(), palette.height(), available.y(), bottomEnd(available))},
+            {e.x(), below},
+            false};
+    };
+    // The editor moved left just enough for a companion this wide on its right.
+    const auto movedLeft = [&](int companionWidth) {
         QRect moved = editor;
-        moved.moveLeft(rightEnd(available) - columnWidth - kWindowGap - editor.width());
-        return onTheRight(moved);
-    }
-
+        moved.moveLeft(std::min(editor.x(), rightEnd(available) - companionWidth - kWindowGap - editor.width()));
+        return moved;
+    };
+    const int leftEdge = editor.x() - kWindowGap;
     const int rowWidth = palette.width() + kWindowGap + scrapboardRoom;
-    const int rowTop = bottomEnd(editor) + kWindowGap;
-    if (rowTop + std::max(palette.height(), scrapboard.height()) <= bottomEnd(available)) {
-        const int x = keepInside(editor.x(), rowWidth, available.x(), rightEnd(available));
-        return {editor.topLeft(), {x, rowTop}, {x + palette.width() + kWindowGap, rowTop}, false};
-    }
 
-    CompanionPlacement kept = onTheRight(editor);
+    const CompanionPlacement candidates[] = {
+        column(editor),
+        {editor.topLeft(), {leftEdge - palette.width(), columnTop}, {leftEdge - scrapboard.width(), scrapboardTop}, true},
+        column(movedLeft(columnWidth)),
+        split(editor),
+        split(movedLeft(palette.width())),
+        row(keepInside(editor.x(), rowWidth, available.x(), rightEnd(available))),
+        row(available.x()),
+    };
+    const auto fits = [&](const CompanionPlacement &p) {
+        const QRect e(p.editor, editor.size());
+        const QRect pal(p.palette, palette);
+        // The scrapboard as wide as it gets, grown away from the editor.
+        const int roomLeft = p.scrapboardGrowsLeft ? p.scrapboard.x() + scrapboard.width() - scrapboardRoom
+                                                   : p.scrapboard.x();
+        const QRect scrap(QPoint(roomLeft, p.scrapboard.y()), QSize(scrapboardRoom, scrapboard.height()));
+        for (const QRect &r : {e, pal, scrap}) {
+            if (!available.contains(r) || r.intersects(launchWindow))
+                return false;
+        }
+        return !e.intersects(pal) && !e.intersects(scrap) && !pal.intersects(scrap);
+    };
+    for (const CompanionPlacement &p : candidates) {
+        if (fits(p))
+            return p;
+    }
+    CompanionPlacement kept = column(editor);
     kept.palette = keepInside(available, kept.palette, palette);
     kept.scrapboard = keepInside(available, kept.scrapboard, QSize(scrapboardRoom, scrapboard.height()));
     return kept;

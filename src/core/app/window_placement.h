@@ -36,9 +36,12 @@ struct CompanionPlacement {
 
 // Puts palette and scrapboard, one above the other, to the right of the
 // editor when they fit, else to its left, else moves the editor left just
-// enough for them to fit on its right, else puts them side by side below it.
-// When nothing fits, they go to the right, kept on the area.
-CompanionPlacement placeCompanions(const QRect &available, const QRect &editor, QSize palette, QSize scrapboard,
-                                   int scrapboardRoom);
+// enough for them to fit on its right; else the palette goes right of the
+// editor (moved left if need be) and the scrapboard below it, else both side
+// by side below it. Each
+// arrangement must lie on the area, clear of the launch window. When none
+// does, they go to the right, kept on the area.
+CompanionPlacement placeCompanions(const QRect &available, const QRect &launchWindow, const QRect &editor,
+                                   QSize palette, QSize scrapboard, int scrapboardRoom);
 
 } // namespace tav

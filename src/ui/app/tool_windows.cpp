@@ -12,16 +12,8 @@
 #include "ui/sprite/sprite_editor.h"
 
 #include <QDialog>
-#include <QTimer>
 
 namespace tav {
-namespace {
-
-// Time the window manager takes to frame a newly shown window.
-constexpr int kFramingDelayMs = 200;
-
-} // namespace
-
 ToolWindows::ToolWindows(GameFolder folder, Factory factory)
     : m_folder(std::move(folder))
     , m_factory(factory ? std::move(factory) : Factory(&ToolWindows::createStandardWindow))
@@ -80,19 +72,12 @@ void ToolWindows::placeOnFirstShowing(ToolWindow id, QWidget *window)
 {
     if (id == ToolWindow::Launch || !m_placed.insert(id).second)
         return;
-    placeClearOfOthers(id, window);
-    // The estimate of the frame may be off; correct the position once the
-    // window manager has framed the window, if it then overlaps.
-    QPointer<QWidget> guard(window);
-    QTimer::singleShot(kFramingDelayMs, window, [this, id, guard] {
-        const QWidget *launch = this->window(ToolWindow::Launch);
-        const QRect outer = outerGeometry(guard);
-        if (!availableArea(guard).contains(outer) || (launch && launch->isVisible() && outer.intersects(launch->frameGeometry())))
-            placeClearOfOthers(id, guard);
-    });
+    // Before its first showing the window manager takes this as the
+    // frame's position.
+    window->move(firstPosition(id, window));
 }
 
-void ToolWindows::placeClearOfOthers(ToolWindow id, QWidget *window)
+QPoint ToolWindows::firstPosition(ToolWindow id, QWidget *window) const
 {
     const QWidget *launch = this->window(ToolWindow::Launch);
     const bool launchShown = launch && launch->isVisible();
@@ -101,9 +86,12 @@ void ToolWindows::placeClearOfOthers(ToolWindow id, QWidget *window)
         if (other && otherId != id && otherId != ToolWindow::Launch && other->isVisible())
             placed.append(other->frameGeometry());
     }
+    // Showing gives a window its layout's size; measure that size now.
+    if (!window->testAttribute(Qt::WA_Resized))
+        window->adjustSize();
     const QRect outer = outerGeometry(window, launchShown ? launch : nullptr);
-    window->move(firstWindowPosition(availableArea(launchShown ? launch : window),
-                                     launchShown ? launch->frameGeometry() : QRect(), placed, outer.size()));
+    return firstWindowPosition(availableArea(launchShown ? launch : window),
+                               launchShown ? launch->frameGeometry() : QRect(), placed, outer.size());
 }
 
 void ToolWindows::showModal(ToolWindow id)

@@ -43,7 +43,7 @@ private:
     // Gives a window its first position in this run, on the screen and clear
     // of the launch window; later showings keep where the user put it.
     void placeOnFirstShowing(ToolWindow id, QWidget *window);
-    void placeClearOfOthers(ToolWindow id, QWidget *window);
+    QPoint firstPosition(ToolWindow id, QWidget *window) const;
 
     GameFolder m_folder;
     Factory m_factory;

@@ -1,6 +1,6 @@
 #include "ui/common/window_frame.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QMargins>
 #include <QScreen>
 #include <QWidget>
@@ -27,11 +27,20 @@ QRect outerGeometry(const QWidget *window, const QWidget *framed)
     return QRect(frame.topLeft(), frame.size().grownBy(margins));
 }
 
+const QWidget *shownWindow(const QString &objectName)
+{
+    for (const QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->objectName() == objectName)
+            return w;
+    }
+    return nullptr;
+}
+
 QRect availableArea(const QWidget *window)
 {
     const QScreen *screen = window ? window->screen() : nullptr;
     if (!screen)
-        screen = QGuiApplication::primaryScreen();
+        screen = QApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect();
 }
 

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace tav::platform {
@@ -18,36 +19,6 @@ StartTarget resolve(const GameFolder &folder, const QString &commandLine)
 {
     return resolveCommandLine(commandLine, folder, QCoreApplication::applicationDirPath());
 }
-
-class DesktopLauncher final : public Launcher {
-public:
-    bool start(const GameFolder &folder, const QString &commandLine, WindowStyle) override
-    {
-        const StartTarget target = resolve(folder, commandLine);
-        switch (target.kind) {
-        case StartTarget::Kind::Nothing:
-            return false;
-        case StartTarget::Kind::OpenFolder:
-        case StartTarget::Kind::OpenDocument:
-            return QDesktopServices::openUrl(QUrl::fromLocalFile(target.path));
-        case StartTarget::Kind::OpenUrl: {
-            QUrl url = QUrl::fromUserInput(target.path);
-            return QDesktopServices::openUrl(url);
-        }
-        case StartTarget::Kind::Program:
-            return QProcess::startDetached(target.path, target.arguments, folder.root());
-        }
-        return false;
-    }
-};
-
-DesktopLauncher &desktopLauncher()
-{
-    static DesktopLauncher instance;
-    return instance;
-}
-
-Launcher *g_installed = nullptr;
 
 // What the kit shows itself when the desktop could not open a text or a
 // folder; programs that fail to start stay silent.
@@ -67,6 +38,67 @@ bool showInstead(const StartTarget &target)
         return false;
     }
 }
+
+// Opens a file or folder with the desktop's default program. Where the
+// desktop opens files through xdg-open, its exit code tells whether any
+// program took the file (it fails on a desktop without a text editor or file
+// manager); then the kit shows it itself. The kit never waits for it.
+bool openWithDesktop(const StartTarget &target)
+{
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty())
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(target.path));
+    // Not owned by the application: a program still open when the kit ends
+    // stays open.
+    auto *process = new QProcess;
+    process->setProgram(opener);
+    process->setArguments({target.path});
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::finished, process, [process, target](int code, QProcess::ExitStatus status) {
+        if (status != QProcess::NormalExit || code != 0)
+            showInstead(target);
+        process->deleteLater();
+    });
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, target](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) {
+            showInstead(target);
+            process->deleteLater();
+        }
+    });
+    process->start();
+    return true;
+}
+
+class DesktopLauncher final : public Launcher {
+public:
+    bool start(const GameFolder &folder, const QString &commandLine, WindowStyle) override
+    {
+        const StartTarget target = resolve(folder, commandLine);
+        switch (target.kind) {
+        case StartTarget::Kind::Nothing:
+            return false;
+        case StartTarget::Kind::OpenFolder:
+        case StartTarget::Kind::OpenDocument:
+            return openWithDesktop(target);
+        case StartTarget::Kind::OpenUrl: {
+            QUrl url = QUrl::fromUserInput(target.path);
+            return QDesktopServices::openUrl(url);
+        }
+        case StartTarget::Kind::Program:
+            return QProcess::startDetached(target.path, target.arguments, folder.root());
+        }
+        return false;
+    }
+};
+
+DesktopLauncher &desktopLauncher()
+{
+    static DesktopLauncher instance;
+    return instance;
+}
+
+Launcher *g_installed = nullptr;
 
 } // namespace
 

@@ -24,14 +24,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTimer>
+#include <QShowEvent>
 #include <QToolButton>
 
 namespace tav {
 namespace {
-
-// Time the window manager takes to frame newly shown windows.
-constexpr int kFramingDelayMs = 200;
 
 int editorKeyCode(int qtKey)
 {
@@ -110,32 +107,28 @@ void Form12::Form_Activate()
     Form14 *scrapboard = scrapboardWindow();
     const bool paletteHidden = palette && !palette->isVisible();
     const bool scrapboardHidden = scrapboard && !scrapboard->isVisible();
-    if (!paletteHidden && !scrapboardHidden)
-        return;
-    // A fresh arrangement may move the editor to make room; bringing back
-    // one companion only places that one.
-    arrangeCompanions(paletteHidden, scrapboardHidden, paletteHidden && scrapboardHidden);
+    arrangeCompanions(paletteHidden, scrapboardHidden, false);
     if (paletteHidden)
         palette->show();
     if (scrapboardHidden)
         scrapboard->show();
-    // Place again once the window manager has framed them, from their real
-    // frames.
-    QTimer::singleShot(kFramingDelayMs, this, [this, paletteHidden, scrapboardHidden] {
-        arrangeCompanions(paletteHidden, scrapboardHidden, false);
-    });
 }
 
 void Form12::arrangeCompanions(bool movePalette, bool moveScrapboard, bool mayMoveEditor)
 {
-    if (!m_form8 || !m_form14)
+    if (!m_form8 || !m_form14 || (!movePalette && !moveScrapboard && !mayMoveEditor))
         return;
-    const QRect editor = frameGeometry();
-    const QRect palette = outerGeometry(m_form8, this);
-    const QRect scrapboard = outerGeometry(m_form14, this);
+    // Windows not framed yet are measured with the frame of one that is.
+    const QWidget *launch = shownWindow(QStringLiteral("Form1"));
+    const QWidget *framed = isVisible() && frameGeometry() != geometry() ? this : launch;
+    const QRect editor = outerGeometry(this, framed);
+    const QRect palette = outerGeometry(m_form8, framed);
+    const QRect scrapboard = outerGeometry(m_form14, framed);
     const int room = scrapboard.width() - m_form14->width() + m_form14->widthWithViewerOut();
-    const CompanionPlacement placement =
-        placeCompanions(availableArea(this), editor, palette.size(), scrapboard.size(), room);
+    const CompanionPlacement placement = placeCompanions(
+        availableArea(this), launch ? launch->frameGeometry() : QRect(), editor, palette.size(), scrapboard.size(), room);
+    // Each window is moved only while the window manager has not mapped
+    // it, so the position is taken as its frame's.
     if (mayMoveEditor && placement.editor != editor.topLeft())
         move(placement.editor);
     if (movePalette)
@@ -144,6 +137,19 @@ void Form12::arrangeCompanions(bool movePalette, bool moveScrapboard, bool mayMo
         m_form14->move(placement.scrapboard);
         m_form14->setGrowsLeft(placement.scrapboardGrowsLeft);
     }
+}
+
+void Form12::showEvent(QShowEvent *event)
+{
+    // The first showing may move the editor left to make room for its
+    // palette and scrapboard.
+    if (!event->spontaneous() && !m_arranged) {
+        m_arranged = true;
+        paletteWindow();
+        scrapboardWindow();
+        arrangeCompanions(false, false, true);
+    }
+    QWidget::showEvent(event);
 }
 
 bool Form12::event(QEvent *event)

@@ -85,6 +85,7 @@ Q_SIGNALS:
 protected:
     bool event(QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -110,6 +111,7 @@ private:
     Scrapboard m_scrapboard;
     QPointer<Form8> m_form8;
     QPointer<Form14> m_form14;
+    bool m_arranged = false;
 
     SpriteCanvas *m_canvas = nullptr;
     SpritePreview *m_preview = nullptr;

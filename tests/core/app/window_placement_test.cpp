@@ -66,7 +66,7 @@ TEST(FirstWindowPosition, TallWindowGoesBesideTheLaunchWindowAndAHugeOneStaysOnT
 TEST(PlaceCompanions, RightOfTheEditorWhenThereIsRoom)
 {
     const QRect editor(QPoint(8, 8), kEditor);
-    const CompanionPlacement p = placeCompanions(kScreen, editor, kPalette, kScrapboard, kScrapboardRoom);
+    const CompanionPlacement p = placeCompanions(kScreen, QRect(), editor, kPalette, kScrapboard, kScrapboardRoom);
     EXPECT_EQ(p.editor, editor.topLeft());
     EXPECT_EQ(p.palette.x(), editor.x() + editor.width() + kWindowGap);
     EXPECT_FALSE(p.scrapboardGrowsLeft);
@@ -76,21 +76,33 @@ TEST(PlaceCompanions, RightOfTheEditorWhenThereIsRoom)
 TEST(PlaceCompanions, LeftOfTheEditorElseTheEditorMovesElseBelow)
 {
     const QRect atRight(QPoint(1280 - kEditor.width(), 100), kEditor);
-    const CompanionPlacement left = placeCompanions(kScreen, atRight, kPalette, kScrapboard, kScrapboardRoom);
+    const CompanionPlacement left = placeCompanions(kScreen, QRect(), atRight, kPalette, kScrapboard, kScrapboardRoom);
     EXPECT_EQ(left.editor, atRight.topLeft());
     EXPECT_TRUE(left.scrapboardGrowsLeft);
     EXPECT_EQ(left.scrapboard.x() + kScrapboard.width(), atRight.x() - kWindowGap);
     expectCompanionsClear(kScreen, left, kEditor);
 
     const QRect middle(QPoint(300, 100), kEditor);
-    const CompanionPlacement moved = placeCompanions(kScreen, middle, kPalette, kScrapboard, kScrapboardRoom);
+    const CompanionPlacement moved = placeCompanions(kScreen, QRect(), middle, kPalette, kScrapboard, kScrapboardRoom);
     EXPECT_LT(moved.editor.x(), middle.x());
     EXPECT_EQ(moved.editor.y(), middle.y());
     expectCompanionsClear(kScreen, moved, kEditor);
 
     const QRect narrow(0, 0, 1000, 1024);
     const CompanionPlacement below =
-        placeCompanions(narrow, QRect(QPoint(0, 0), kEditor), kPalette, kScrapboard, kScrapboardRoom);
+        placeCompanions(narrow, QRect(), QRect(QPoint(0, 0), kEditor), kPalette, kScrapboard, kScrapboardRoom);
     EXPECT_GE(below.palette.y(), kEditor.height());
     expectCompanionsClear(narrow, below, kEditor);
+}
+
+TEST(PlaceCompanions, AWideEditorKeepsThePaletteBesideItAndTheScrapboardClearOfTheLaunchWindow)
+{
+    const QSize wide(893, 616);
+    const QRect editor(QPoint(92, 90), wide);
+    const CompanionPlacement p = placeCompanions(kScreen, kLaunch, editor, kPalette, kScrapboard, kScrapboardRoom);
+    EXPECT_LT(p.editor.x(), editor.x());
+    EXPECT_EQ(p.palette.x(), p.editor.x() + wide.width() + kWindowGap);
+    EXPECT_EQ(p.scrapboard, QPoint(p.editor.x(), editor.y() + wide.height() + kWindowGap));
+    expectCompanionsClear(kScreen, p, wide);
+    expectApart(QRect(p.scrapboard, QSize(kScrapboardRoom, kScrapboard.height())), kLaunch);
 }

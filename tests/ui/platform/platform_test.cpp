@@ -120,3 +120,25 @@ TEST(StartCommand, ShowsTheTextOrTheFolderPathWhenTheDesktopCannotOpenThem)
     EXPECT_TRUE(platform::startCommand(tmp.folder(), "NOTEPAD HELP\\UNITS.txt"));
     EXPECT_TRUE(textWindows().isEmpty());
 }
+
+TEST(StartCommand, ShowsTheTextWhenTheDesktopsOpenerFindsNoProgram)
+{
+    TempGameFolder tmp;
+    tmp.write("HELP/Sprites.txt", "Sprites\r\n");
+    tmp.write("bin/xdg-open", "#!/bin/sh\necho \"$1\" >> \"$(dirname \"$0\")/opened.txt\"\nexit 3\n");
+    QFile::setPermissions(tmp.disk("bin/xdg-open"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", tmp.disk("bin").toLocal8Bit() + ":" + path);
+
+    EXPECT_TRUE(platform::startCommand(tmp.folder(), "notepad HELP\\Sprites.txt"));
+    QElapsedTimer timer;
+    timer.start();
+    while (textWindows().isEmpty() && timer.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    qputenv("PATH", path);
+    EXPECT_EQ(tmp.read("bin/opened.txt"), tmp.disk("HELP/Sprites.txt").toLocal8Bit() + "\n");
+    const QList<platform::TextWindow *> shown = textWindows();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0]->windowTitle(), "Sprites.txt");
+    delete shown[0];
+}
