@@ -5,6 +5,8 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 
+#include <algorithm>
+
 namespace tav {
 
 SliderScale::SliderScale(const QString &text, const QSlider *slider, QWidget *parent)
@@ -32,7 +34,11 @@ QStringList SliderScale::words() const
 
 QSize SliderScale::sizeHint() const
 {
-    return {m_slider->width(), fontMetrics().height()};
+    // The last word stands centred on the last tick, half past the slider.
+    int widest = 0;
+    for (const QString &word : words())
+        widest = std::max(widest, fontMetrics().horizontalAdvance(word));
+    return {m_slider->width() + widest, fontMetrics().height()};
 }
 
 void SliderScale::paintEvent(QPaintEvent *)
