@@ -115,7 +115,10 @@ CompanionPlacement placeCompanions(const QRect &available, const QRect &launchWi
 
     const CompanionPlacement candidates[] = {
         column(editor),
-        {editor.topLeft(), {leftEdge - palette.width(), columnTop}, {leftEdge - scrapboard.width(), scrapboardTop}, true},
+        {editor.topLeft(),
+         {leftEdge - palette.width(), columnTop},
+         {leftEdge - scrapboard.width(), scrapboardTop},
+         true},
         column(movedLeft(columnWidth)),
         split(editor),
         split(movedLeft(palette.width())),

@@ -30,8 +30,8 @@ std::optional<QString> saveIntoOtherSetQuestion(const std::optional<FieldOrigin>
 {
     if (origin == target)
         return std::nullopt;
-    const QString where = isSlot(target.dataSet) ? shortName(target) + QStringLiteral(" '") + targetEntry + QLatin1Char('\'')
-                                                 : QLatin1Char('\'') + targetEntry + QLatin1Char('\'');
+    const QString quotedEntry = QLatin1Char('\'') + targetEntry + QLatin1Char('\'');
+    const QString where = isSlot(target.dataSet) ? shortName(target) + QLatin1Char(' ') + quotedEntry : quotedEntry;
     const QString from = origin ? QStringLiteral("The fields were loaded from ") + shortName(*origin)
                                       + QStringLiteral(". Save them as ")
                                 : QStringLiteral("Nothing was loaded yet. Save the fields as ");

@@ -4,11 +4,11 @@
 #include "ui/app/about_window.h"
 #include "ui/app/launch_window.h"
 #include "ui/automap/map_overview.h"
+#include "ui/common/window_frame.h"
 #include "ui/definitions/definition_parameters.h"
 #include "ui/enemy/enemy_editor.h"
 #include "ui/macro/macro_editor.h"
 #include "ui/savegame/savegame_editor.h"
-#include "ui/common/window_frame.h"
 #include "ui/sprite/sprite_editor.h"
 
 #include <QDialog>

@@ -125,8 +125,9 @@ void Form12::arrangeCompanions(bool movePalette, bool moveScrapboard, bool mayMo
     const QRect palette = outerGeometry(m_form8, framed);
     const QRect scrapboard = outerGeometry(m_form14, framed);
     const int room = scrapboard.width() - m_form14->width() + m_form14->widthWithViewerOut();
-    const CompanionPlacement placement = placeCompanions(
-        availableArea(this), launch ? launch->frameGeometry() : QRect(), editor, palette.size(), scrapboard.size(), room);
+    const QRect launchFrame = launch ? launch->frameGeometry() : QRect();
+    const CompanionPlacement placement =
+        placeCompanions(availableArea(this), launchFrame, editor, palette.size(), scrapboard.size(), room);
     // Each window is moved only while the window manager has not mapped
     // it, so the position is taken as its frame's.
     if (mayMoveEditor && placement.editor != editor.topLeft())
