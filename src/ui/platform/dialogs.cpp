@@ -10,7 +10,9 @@
 namespace tav::platform {
 namespace {
 
-constexpr int kInputColumns = 66;
+// Characters the input box shows whole, and the room beside its text.
+constexpr int kInputColumns = 60;
+constexpr int kInputMargins = 48;
 
 class RealDialogs final : public Dialogs {
 public:
@@ -51,8 +53,8 @@ public:
         box.setLabelText(request.prompt);
         box.setTextValue(request.defaultText);
         // Wide enough for the longest texts typed here, 60-character goals.
-        box.resize(std::max(box.sizeHint().width(), box.fontMetrics().averageCharWidth() * kInputColumns),
-                   box.sizeHint().height());
+        const int textWidth = box.fontMetrics().horizontalAdvance(QString(kInputColumns, QLatin1Char('e')));
+        box.resize(std::max(box.sizeHint().width(), textWidth + kInputMargins), box.sizeHint().height());
         if (box.exec() != QDialog::Accepted)
             return std::nullopt;
         return box.textValue();
