@@ -1,8 +1,10 @@
 #include "ui/app/tool_windows.h"
 
+#include "core/app/window_placement.h"
 #include "ui/app/about_window.h"
 #include "ui/app/launch_window.h"
 #include "ui/automap/map_overview.h"
+#include "ui/common/window_frame.h"
 #include "ui/definitions/definition_parameters.h"
 #include "ui/enemy/enemy_editor.h"
 #include "ui/macro/macro_editor.h"
@@ -12,7 +14,6 @@
 #include <QDialog>
 
 namespace tav {
-
 ToolWindows::ToolWindows(GameFolder folder, Factory factory)
     : m_folder(std::move(folder))
     , m_factory(factory ? std::move(factory) : Factory(&ToolWindows::createStandardWindow))
@@ -46,6 +47,7 @@ QWidget *ToolWindows::load(ToolWindow id)
         return existing;
     QWidget *created = m_factory(id, *this);
     m_windows[id] = created;
+    m_placed.erase(id);
     return created;
 }
 
@@ -60,9 +62,36 @@ void ToolWindows::show(ToolWindow id)
     QWidget *w = load(id);
     if (!w)
         return;
+    placeOnFirstShowing(id, w);
     w->show();
     w->raise();
     w->activateWindow();
+}
+
+void ToolWindows::placeOnFirstShowing(ToolWindow id, QWidget *window)
+{
+    if (id == ToolWindow::Launch || !m_placed.insert(id).second)
+        return;
+    // Before its first showing the window manager takes this as the
+    // frame's position.
+    window->move(firstPosition(id, window));
+}
+
+QPoint ToolWindows::firstPosition(ToolWindow id, QWidget *window) const
+{
+    const QWidget *launch = this->window(ToolWindow::Launch);
+    const bool launchShown = launch && launch->isVisible();
+    QList<QRect> placed;
+    for (const auto &[otherId, other] : m_windows) {
+        if (other && otherId != id && otherId != ToolWindow::Launch && other->isVisible())
+            placed.append(other->frameGeometry());
+    }
+    // Showing gives a window its layout's size; measure that size now.
+    if (!window->testAttribute(Qt::WA_Resized))
+        window->adjustSize();
+    const QRect outer = outerGeometry(window, launchShown ? launch : nullptr);
+    return firstWindowPosition(availableArea(launchShown ? launch : window),
+                               launchShown ? launch->frameGeometry() : QRect(), placed, outer.size());
 }
 
 void ToolWindows::showModal(ToolWindow id)
@@ -70,13 +99,16 @@ void ToolWindows::showModal(ToolWindow id)
     QWidget *w = load(id);
     if (!w)
         return;
+    placeOnFirstShowing(id, w);
     QPointer<QWidget> guard(w);
     if (auto *dialog = qobject_cast<QDialog *>(w))
         dialog->exec();
     else
         w->show();
-    if (guard && qobject_cast<QDialog *>(guard.data()))
+    if (guard && qobject_cast<QDialog *>(guard.data())) {
         delete guard.data();
+        m_placed.erase(id);
+    }
 }
 
 void ToolWindows::destroyAll()

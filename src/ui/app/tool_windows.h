@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 
 namespace tav {
 
@@ -39,9 +40,15 @@ public:
     static QWidget *createStandardWindow(ToolWindow id, ToolWindows &windows);
 
 private:
+    // Gives a window its first position in this run, on the screen and clear
+    // of the launch window; later showings keep where the user put it.
+    void placeOnFirstShowing(ToolWindow id, QWidget *window);
+    QPoint firstPosition(ToolWindow id, QWidget *window) const;
+
     GameFolder m_folder;
     Factory m_factory;
     std::map<ToolWindow, QPointer<QWidget>> m_windows;
+    std::set<ToolWindow> m_placed;
 };
 
 } // namespace tav

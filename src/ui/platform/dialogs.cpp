@@ -5,8 +5,14 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include <algorithm>
+
 namespace tav::platform {
 namespace {
+
+// Characters the input box shows whole, and the room beside its text.
+constexpr int kInputColumns = 60;
+constexpr int kInputMargins = 48;
 
 class RealDialogs final : public Dialogs {
 public:
@@ -15,6 +21,8 @@ public:
         QMessageBox box(QApplication::activeWindow());
         box.setWindowTitle(request.title);
         box.setText(request.text);
+        // The user can select and copy what a box says (a path, an error).
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse);
         switch (request.icon) {
         case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
         case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
@@ -40,12 +48,16 @@ public:
 
     std::optional<QString> input(const InputRequest &request) override
     {
-        bool ok = false;
-        const QString text = QInputDialog::getText(QApplication::activeWindow(), request.title, request.prompt,
-                                                   QLineEdit::Normal, request.defaultText, &ok);
-        if (!ok)
+        QInputDialog box(QApplication::activeWindow());
+        box.setWindowTitle(request.title);
+        box.setLabelText(request.prompt);
+        box.setTextValue(request.defaultText);
+        // Wide enough for the longest texts typed here, 60-character goals.
+        const int textWidth = box.fontMetrics().horizontalAdvance(QString(kInputColumns, QLatin1Char('e')));
+        box.resize(std::max(box.sizeHint().width(), textWidth + kInputMargins), box.sizeHint().height());
+        if (box.exec() != QDialog::Accepted)
             return std::nullopt;
-        return text;
+        return box.textValue();
     }
 
     std::optional<QString> chooseFile(const FileRequest &request) override

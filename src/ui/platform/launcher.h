@@ -21,10 +21,11 @@ Launcher &launcher();
 // Installs a replacement (not owned); nullptr restores the real one.
 void installLauncher(Launcher *replacement);
 
-inline bool startCommand(const GameFolder &folder, const QString &commandLine,
-                         WindowStyle style = WindowStyle::NormalFocus)
-{
-    return launcher().start(folder, commandLine, style);
-}
+// Starts a command line through the launcher. When the desktop cannot open
+// what "notepad FILE" or "explorer FOLDER" names, the kit shows the text in
+// its own viewer, or the folder's path in a message the user can copy, so
+// neither is lost. True when the user was shown something.
+bool startCommand(const GameFolder &folder, const QString &commandLine,
+                  WindowStyle style = WindowStyle::NormalFocus);
 
 } // namespace tav::platform

@@ -3,6 +3,7 @@
 #include "core/savegame/hero_state.h"
 #include "ui/savegame/goal_map_frame.h"
 #include "ui/savegame/page_controls.h"
+#include "ui/savegame/slider_scale.h"
 #include "ui/savegame/spinner_field.h"
 
 #include <QCheckBox>
@@ -52,13 +53,10 @@ QWidget *HeroPage::positionFrame()
         grid->addLayout(pair, row++, 1);
     }
     grid->addWidget(plainLabel(QStringLiteral("Direction:"), box), row, 0);
-    auto *scale = plainLabel(QStringLiteral(" up    right down  left"), box);
-    QFont mono = scale->font();
-    mono.setStyleHint(QFont::TypeWriter);
-    mono.setFamily(QStringLiteral("monospace"));
-    scale->setFont(mono);
     m_direction = namedSlider(QStringLiteral("Direction"), 0, HeroState::kMaxDirection, box);
-    m_direction->setFixedWidth(scale->sizeHint().width());
+    // Room for each of the four words under its tick.
+    m_direction->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("right")) * 5);
+    auto *scale = new SliderScale(QStringLiteral(" up    right down  left"), m_direction, box);
     grid->addWidget(m_direction, row++, 1, Qt::AlignLeft);
     grid->addWidget(scale, row, 1, Qt::AlignLeft);
     connect(m_direction, &QSlider::valueChanged, this, [this](int v) { m_hero.setDirection(v); });

@@ -91,6 +91,10 @@ Form6::Form6(const GameFolder &folder, QWidget *parent)
     dataSet->addWidget(new QLabel(QStringLiteral("folder:"), this));
     m_mapDir = lockedBox(QStringLiteral("MAPDir"), 60, this);
     dataSet->addWidget(m_mapDir);
+    dataSet->addSpacing(8);
+    m_fieldsFrom = new QLabel(fieldOriginText(m_fieldOrigin), this);
+    m_fieldsFrom->setObjectName(QStringLiteral("FieldsFrom"));
+    dataSet->addWidget(m_fieldsFrom);
     dataSet->addStretch(1);
     top->addLayout(dataSet, 0, 1);
 
@@ -184,6 +188,7 @@ void Form6::Command1_Click()
         platform::showError(QStringLiteral("The SaveGame file could not be opened!"));
         return;
     }
+    setFieldOrigin(selectedFile());
     showState();
     showGoalAndMapTexts();
     goalMapFrame()->Finder();
@@ -191,9 +196,28 @@ void Form6::Command1_Click()
 
 void Form6::Command2_Click()
 {
+    const FieldOrigin target = selectedFile();
+    if (const std::optional<QString> question =
+            saveIntoOtherSetQuestion(m_fieldOrigin, target, m_combo1->itemText(target.dataSet));
+        question && !platform::askYesNo(*question, QStringLiteral("Save SaveGame")))
+        return;
     takeGoalAndMapTexts();
-    if (!savePlayerFile(m_folder, playerFilePath(), m_state))
+    if (!savePlayerFile(m_folder, playerFilePath(), m_state)) {
         platform::showError(QStringLiteral("The SaveGame file could not be saved!"));
+        return;
+    }
+    setFieldOrigin(target);
+}
+
+FieldOrigin Form6::selectedFile() const
+{
+    return {dataSetIndex(), playerFileName(dataSetIndex(), m_train->isChecked())};
+}
+
+void Form6::setFieldOrigin(const FieldOrigin &origin)
+{
+    m_fieldOrigin = origin;
+    m_fieldsFrom->setText(fieldOriginText(m_fieldOrigin));
 }
 
 void Form6::Command3_Click()

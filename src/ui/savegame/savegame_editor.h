@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/common/game_folder.h"
+#include "core/savegame/field_origin.h"
 #include "core/savegame/player_file.h"
 
 #include <QStringList>
@@ -8,6 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
@@ -41,6 +43,8 @@ public:
     QString playerFilePath() const;
 
     const PlayerState &state() const { return m_state; }
+    // The savegame file the fields hold, nothing before the first load.
+    const std::optional<FieldOrigin> &fieldOrigin() const { return m_fieldOrigin; }
     GoalMapFrame *goalMapFrame() const;
 
 private:
@@ -49,13 +53,17 @@ private:
     void showState();
     void takeGoalAndMapTexts();
     void showGoalAndMapTexts();
+    FieldOrigin selectedFile() const;
+    void setFieldOrigin(const FieldOrigin &origin);
 
     GameFolder m_folder;
     PlayerState m_state;
+    std::optional<FieldOrigin> m_fieldOrigin;
     QStringList m_itemNames;
     QComboBox *m_combo1 = nullptr;
     QLineEdit *m_text1 = nullptr;
     QLineEdit *m_mapDir = nullptr;
+    QLabel *m_fieldsFrom = nullptr;
     QCheckBox *m_train = nullptr;
     QPushButton *m_delete = nullptr;
     QTabWidget *m_tabs = nullptr;

@@ -7,13 +7,29 @@
 #include "ui/common/twips.h"
 #include "ui/sprite/colour_swatch.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
+
+#include <algorithm>
 
 namespace tav {
 namespace {
 
 constexpr int kCellTwips = 255;
+// Room the window manager's title bar takes beside the caption: its buttons
+// and margins.
+constexpr int kTitleBarExtra = 110;
+
+// Wide enough for the longest caption, "... - color 255", to show whole in
+// a title bar's bold font.
+int windowWidth(QFont titleFont)
+{
+    titleFont.setBold(true);
+    const int caption =
+        QFontMetrics(titleFont).horizontalAdvance(QStringLiteral("Tav sprite color palette - color 255"));
+    return std::max(px(4440), caption + kTitleBarExtra);
+}
 
 } // namespace
 
@@ -25,7 +41,7 @@ Form8::Form8(const GameFolder &folder, ScreenPalette &palette, QWidget *owner)
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Tav sprite color palette - color 0"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(sizeTw(4440, 4095));
+    setFixedSize(windowWidth(font()), px(4095));
 
     for (int i = 0; i < 256; ++i) {
         auto *cell = new ColourSwatch([this, i] { return m_palette.colour(i); }, this);

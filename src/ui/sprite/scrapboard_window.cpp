@@ -240,9 +240,9 @@ void Form14::buildViewer()
     m_label2->setWordWrap(true);
     m_label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont small = m_label2->font();
-    small.setPointSizeF(small.pointSizeF() * 0.85);
+    small.setPointSizeF(small.pointSizeF() * 0.8);
     m_label2->setFont(small);
-    m_label2->setGeometry(inside, 94, width, 58);
+    m_label2->setGeometry(inside - 2, 90, width + 4, 44);
     m_label2->setCursor(Qt::ArrowCursor);
 
     m_slider1 = new QSlider(Qt::Horizontal, m_picture4);
@@ -253,10 +253,19 @@ void Form14::buildViewer()
     m_slider1->setTickPosition(QSlider::TicksBelow);
     m_slider1->setFocusPolicy(Qt::NoFocus);
     m_slider1->setCursor(Qt::ArrowCursor);
-    m_slider1->setGeometry(inside, 156, width, 28);
-    m_slider1->setToolTip(QStringLiteral("1"));
-    connect(m_slider1, &QSlider::valueChanged, this,
-            [this](int value) { m_slider1->setToolTip(QString::number(value)); });
+    m_slider1->setGeometry(inside, 136, width, 26);
+
+    m_framesUsed = new QLabel(m_picture4);
+    m_framesUsed->setObjectName(QStringLiteral("FramesUsed"));
+    m_framesUsed->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_framesUsed->setGeometry(inside, 164, width, 20);
+    m_framesUsed->setCursor(Qt::ArrowCursor);
+    const auto showFramesUsed = [this](int value) {
+        m_slider1->setToolTip(QString::number(value));
+        m_framesUsed->setText(value == 1 ? QStringLiteral("1 frame") : QStringLiteral("%1 frames").arg(value));
+    };
+    showFramesUsed(m_slider1->value());
+    connect(m_slider1, &QSlider::valueChanged, this, showFramesUsed);
 
     m_anim = new QTimer(this);
     m_anim->setObjectName(QStringLiteral("Anim"));
@@ -406,13 +415,16 @@ void Form14::layoutWindow()
 {
     const int strip = stripWidth();
     const int panel = m_viewerOut ? kViewerFoldedOut : kViewerFoldedIn;
+    const int oldWidth = width();
     setFixedSize(strip + panel, kClientHeight);
+    if (m_growsLeft && isVisible())
+        move(pos() - QPoint(width() - oldWidth, 0));
     m_viewport->setGeometry(0, 0, strip, kFrameHeight);
     m_selected->setGeometry(22, kFrameHeight + 3, strip - 25, 15);
     m_buttons->setGeometry(0, kFrameHeight + 20, strip, kClientHeight - kFrameHeight - 20);
     m_picture4->setGeometry(strip, 0, panel, kClientHeight);
-    for (QWidget *part :
-         {static_cast<QWidget *>(m_preview), static_cast<QWidget *>(m_label2), static_cast<QWidget *>(m_slider1)})
+    for (QWidget *part : {static_cast<QWidget *>(m_preview), static_cast<QWidget *>(m_label2),
+                          static_cast<QWidget *>(m_slider1), static_cast<QWidget *>(m_framesUsed)})
         part->setVisible(m_viewerOut);
     placeFrames();
 }
@@ -422,9 +434,12 @@ void Form14::keepOnScreen()
     const QScreen *screen = this->screen();
     if (!isVisible() || !screen)
         return;
-    const int overhang = frameGeometry().right() - screen->availableGeometry().right();
+    const QRect area = screen->availableGeometry();
+    const int overhang = frameGeometry().right() - area.right();
     if (overhang > 0)
-        move(std::max(screen->availableGeometry().left(), x() - overhang), y());
+        move(std::max(area.left(), x() - overhang), y());
+    else if (frameGeometry().left() < area.left())
+        move(area.left(), y());
 }
 
 } // namespace tav

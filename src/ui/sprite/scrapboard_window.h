@@ -41,6 +41,10 @@ public:
     const FilmStrip &strip() const { return m_strip; }
     int selectedFrame() const;
     bool viewerFoldedOut() const { return m_viewerOut; }
+    // The window's inner width with the animation viewer folded out.
+    int widthWithViewerOut() const { return stripWidth() + kViewerFoldedOut; }
+    // A scrapboard left of the editor widens leftwards, away from it.
+    void setGrowsLeft(bool growsLeft) { m_growsLeft = growsLeft; }
     // `AnimPos`: the slot the viewer shows, 0 before the first frame.
     int AnimPos() const { return m_animPos; }
 
@@ -86,6 +90,7 @@ private:
     const ScreenPalette &m_palette;
     FilmStrip m_strip;
     bool m_viewerOut = false;
+    bool m_growsLeft = false;
     int m_animPos = 0;
     int m_lastX = 0;
 
@@ -98,6 +103,7 @@ private:
     PictureBox *m_preview = nullptr;
     QLabel *m_label2 = nullptr;
     QSlider *m_slider1 = nullptr;
+    QLabel *m_framesUsed = nullptr;
     QTimer *m_anim = nullptr;
 };
 

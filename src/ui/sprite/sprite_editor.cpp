@@ -1,9 +1,11 @@
 #include "ui/sprite/sprite_editor.h"
 
+#include "core/app/window_placement.h"
 #include "core/common/number_field.h"
 #include "core/common/text_file.h"
 #include "core/sprite/handoff_file.h"
 #include "core/sprite/sprite_name.h"
+#include "ui/common/window_frame.h"
 #include "ui/platform/dialogs.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/please_wait.h"
@@ -22,7 +24,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QScreen>
+#include <QShowEvent>
 #include <QToolButton>
 
 namespace tav {
@@ -102,24 +104,53 @@ Form8 *Form12::paletteWindow()
 void Form12::Form_Activate()
 {
     Form8 *palette = paletteWindow();
-    if (palette && !palette->isVisible())
-        showCompanion(palette, frameGeometry().topRight() + QPoint(8, 0));
     Form14 *scrapboard = scrapboardWindow();
-    if (scrapboard && !scrapboard->isVisible())
-        showCompanion(scrapboard, QPoint(palette->frameGeometry().left(), palette->frameGeometry().bottom() + 8));
+    const bool paletteHidden = palette && !palette->isVisible();
+    const bool scrapboardHidden = scrapboard && !scrapboard->isVisible();
+    arrangeCompanions(paletteHidden, scrapboardHidden, false);
+    if (paletteHidden)
+        palette->show();
+    if (scrapboardHidden)
+        scrapboard->show();
 }
 
-void Form12::showCompanion(QWidget *companion, QPoint at)
+void Form12::arrangeCompanions(bool movePalette, bool moveScrapboard, bool mayMoveEditor)
 {
-    if (const QScreen *screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        at.setX(std::min(at.x(), area.right() - companion->frameGeometry().width()));
-        at.setY(std::min(at.y(), area.bottom() - companion->frameGeometry().height()));
-        at.setX(std::max(at.x(), area.left()));
-        at.setY(std::max(at.y(), area.top()));
+    if (!m_form8 || !m_form14 || (!movePalette && !moveScrapboard && !mayMoveEditor))
+        return;
+    // Windows not framed yet are measured with the frame of one that is.
+    const QWidget *launch = shownWindow(QStringLiteral("Form1"));
+    const QWidget *framed = isVisible() && frameGeometry() != geometry() ? this : launch;
+    const QRect editor = outerGeometry(this, framed);
+    const QRect palette = outerGeometry(m_form8, framed);
+    const QRect scrapboard = outerGeometry(m_form14, framed);
+    const int room = scrapboard.width() - m_form14->width() + m_form14->widthWithViewerOut();
+    const QRect launchFrame = launch ? launch->frameGeometry() : QRect();
+    const CompanionPlacement placement =
+        placeCompanions(availableArea(this), launchFrame, editor, palette.size(), scrapboard.size(), room);
+    // Each window is moved only while the window manager has not mapped
+    // it, so the position is taken as its frame's.
+    if (mayMoveEditor && placement.editor != editor.topLeft())
+        move(placement.editor);
+    if (movePalette)
+        m_form8->move(placement.palette);
+    if (moveScrapboard) {
+        m_form14->move(placement.scrapboard);
+        m_form14->setGrowsLeft(placement.scrapboardGrowsLeft);
     }
-    companion->move(at);
-    companion->show();
+}
+
+void Form12::showEvent(QShowEvent *event)
+{
+    // The first showing may move the editor left to make room for its
+    // palette and scrapboard.
+    if (!event->spontaneous() && !m_arranged) {
+        m_arranged = true;
+        paletteWindow();
+        scrapboardWindow();
+        arrangeCompanions(false, false, true);
+    }
+    QWidget::showEvent(event);
 }
 
 bool Form12::event(QEvent *event)

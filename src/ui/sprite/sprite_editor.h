@@ -93,13 +93,15 @@ Q_SIGNALS:
 protected:
     bool event(QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildControls();
     void connectOperations();
-    void showCompanion(QWidget *companion, QPoint at);
+    // Puts the palette and the scrapboard beside the editor, never over it.
+    void arrangeCompanions(bool movePalette, bool moveScrapboard, bool mayMoveEditor);
     void connectDocument();
     void sizeChange(QLineEdit *box, void (SpriteDocument::*set)(int));
     void showColours();
@@ -118,6 +120,7 @@ private:
     Scrapboard m_scrapboard;
     QPointer<Form8> m_form8;
     QPointer<Form14> m_form14;
+    bool m_arranged = false;
 
     SpriteCanvas *m_canvas = nullptr;
     SpritePreview *m_preview = nullptr;

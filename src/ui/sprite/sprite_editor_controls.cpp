@@ -164,6 +164,8 @@ void Form12::buildControls()
         button<QPushButton>(QStringLiteral("Command11"), QStringLiteral("generate random pixel sprite"), operationsBox);
     random->setToolTip(
         QStringLiteral("select beginning color with left mouse button, define gradient range with the slider above"));
+    // Its long caption keeps clear of the button's edges.
+    random->setMinimumWidth(random->fontMetrics().horizontalAdvance(random->text()) + 24);
     operationsLayout->addWidget(random);
     auto *replace = button<QPushButton>(QStringLiteral("Command12"), QStringLiteral("replace color"), operationsBox);
     replace->setToolTip(

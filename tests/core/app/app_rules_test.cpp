@@ -4,6 +4,9 @@
 
 #include "support/temp_game_folder.h"
 
+#include <QDir>
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 using namespace tav;
@@ -58,4 +61,18 @@ TEST(LaunchPlan, ProgressSkipsSeventy)
         progress.push_back(s.progress);
     EXPECT_EQ(progress, (std::vector<int>{10, 20, 30, 40, 50, 60, 80, 90, 100}));
     EXPECT_FALSE(kStartupSteps.back().window.has_value());
+}
+
+TEST(SampleHelpTexts, EndEveryLineWithCrLf)
+{
+    const QDir help(QStringLiteral(TAV_SOURCE_DIR "/sample/HELP"));
+    const QStringList names = help.entryList({QStringLiteral("*.txt")}, QDir::Files);
+    EXPECT_EQ(names.size(), 6);
+    for (const QString &name : names) {
+        QFile file(help.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        const QByteArray bytes = file.readAll();
+        EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n")) << name.toStdString();
+        EXPECT_TRUE(bytes.endsWith("\r\n")) << name.toStdString();
+    }
 }

@@ -1,13 +1,17 @@
 #include "ui/platform/dialogs.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/please_wait.h"
+#include "ui/platform/text_window.h"
 
 #include "support/scripted_platform.h"
 #include "support/temp_game_folder.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -67,4 +71,74 @@ TEST(DesktopLauncher, AMissingProgramStartsNothing)
     TempGameFolder tmp;
     EXPECT_FALSE(platform::launcher().start(tmp.folder(), "NoSuchGameHere42", platform::WindowStyle::NormalFocus));
     EXPECT_FALSE(platform::launcher().start(tmp.folder(), "", platform::WindowStyle::NormalFocus));
+}
+
+namespace {
+
+QList<platform::TextWindow *> textWindows()
+{
+    QList<platform::TextWindow *> found;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<platform::TextWindow *>(w); window && window->isVisible())
+            found.append(window);
+    }
+    return found;
+}
+
+} // namespace
+
+TEST(StartCommand, ShowsTheTextOrTheFolderPathWhenTheDesktopCannotOpenThem)
+{
+    TempGameFolder tmp;
+    tmp.write("HELP/UNITS.txt", "Units\r\nCaf\xe9\r\n");
+    tmp.write("GAMEDATA/VERSION.DAT", "1");
+    ScriptedPlatform scripted;
+    scripted.launcher.setSucceeds(false);
+
+    EXPECT_TRUE(platform::startCommand(tmp.folder(), "NOTEPAD HELP\\UNITS.txt"));
+    EXPECT_TRUE(platform::startCommand(tmp.folder(), "notepad help\\units.TXT"));
+    const QList<platform::TextWindow *> shown = textWindows();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0]->windowTitle(), "UNITS.txt");
+    const auto *text = shown[0]->findChild<QPlainTextEdit *>("Text");
+    EXPECT_EQ(text->toPlainText(), QString::fromUtf8("Units\nCaf\u00e9"));
+    EXPECT_TRUE(text->isReadOnly());
+    EXPECT_TRUE(text->font().fixedPitch());
+
+    EXPECT_TRUE(platform::startCommand(tmp.folder(), "Explorer GAMEDATA"));
+    ASSERT_EQ(scripted.dialogs.count(), 1);
+    EXPECT_TRUE(scripted.dialogs.lastMessage().text.endsWith(QDir::toNativeSeparators(tmp.disk("GAMEDATA"))));
+
+    // Missing programs and texts stay silent, as before.
+    EXPECT_FALSE(platform::startCommand(tmp.folder(), "MAPEDIT"));
+    EXPECT_FALSE(platform::startCommand(tmp.folder(), "NOTEPAD HELP\\MAPEDIT.txt"));
+    EXPECT_FALSE(platform::startCommand(tmp.folder(), "Explorer SOUNDS"));
+    EXPECT_EQ(scripted.dialogs.count(), 1);
+    delete shown[0];
+
+    scripted.launcher.setSucceeds(true);
+    EXPECT_TRUE(platform::startCommand(tmp.folder(), "NOTEPAD HELP\\UNITS.txt"));
+    EXPECT_TRUE(textWindows().isEmpty());
+}
+
+TEST(StartCommand, ShowsTheTextWhenTheDesktopsOpenerFindsNoProgram)
+{
+    TempGameFolder tmp;
+    tmp.write("HELP/Sprites.txt", "Sprites\r\n");
+    tmp.write("bin/xdg-open", "#!/bin/sh\necho \"$1\" >> \"$(dirname \"$0\")/opened.txt\"\nexit 3\n");
+    QFile::setPermissions(tmp.disk("bin/xdg-open"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", tmp.disk("bin").toLocal8Bit() + ":" + path);
+
+    EXPECT_TRUE(platform::startCommand(tmp.folder(), "notepad HELP\\Sprites.txt"));
+    QElapsedTimer timer;
+    timer.start();
+    while (textWindows().isEmpty() && timer.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    qputenv("PATH", path);
+    EXPECT_EQ(tmp.read("bin/opened.txt"), tmp.disk("HELP/Sprites.txt").toLocal8Bit() + "\n");
+    const QList<platform::TextWindow *> shown = textWindows();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0]->windowTitle(), "Sprites.txt");
+    delete shown[0];
 }

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -96,7 +97,9 @@ TEST(SaveGameEditor, AFreshWindowSavesTheDesignState)
     SlotFolder tmp;
     Form6 editor(tmp.folder());
     editor.findChild<QPushButton *>("Command2")->click();
-    EXPECT_EQ(platform.dialogs.count(), 0);
+    ASSERT_EQ(platform.dialogs.count(), 1);
+    EXPECT_EQ(platform.dialogs.lastMessage().text,
+              "Nothing was loaded yet. Save the fields as 'DEF (Default)'? Its PLAYER.STS will be replaced.");
     const QList<QByteArray> lines = tmp.read("GAMEDATA/MAPS/PLAYER.STS").split('\n');
     ASSERT_EQ(lines.size(), 139);
     EXPECT_EQ(lines[2], " 0 \r");
@@ -123,6 +126,36 @@ TEST(SaveGameEditor, LoadAndSaveKeepAFullFileByteForByte)
     editor.findChild<QPushButton *>("Command2")->click();
     EXPECT_EQ(tmp.read("GAMEDATA/SAVE1/PLAYER.STS"), original);
     EXPECT_EQ(platform.dialogs.count(), 0);
+}
+
+TEST(SaveGameEditor, SavingIntoAnotherSetThanTheFieldsCameFromAsksFirst)
+{
+    ScriptedPlatform platform;
+    SlotFolder tmp;
+    const QByteArray hero = tav::test::fixture("savegame/full_player.sts");
+    tmp.write("GAMEDATA/MAPS/PLAYER.STS", hero);
+    tmp.write("GAMEDATA/SAVE1/PLAYER.STS", "Alpha's game");
+    Form6 editor(tmp.folder());
+    const auto *from = editor.findChild<QLabel *>("FieldsFrom");
+    EXPECT_EQ(from->text(), "nothing loaded yet");
+    editor.Command1_Click();
+    EXPECT_EQ(from->text(), "fields loaded from: DEF");
+
+    selectDataSet(editor, 1);
+    platform.dialogs.answerNext(platform::Answer::No);
+    editor.Command2_Click();
+    ASSERT_EQ(platform.dialogs.count(), 1);
+    EXPECT_EQ(platform.dialogs.lastMessage().text,
+              "The fields were loaded from DEF. Save them as slot #1 '1. Alpha'? Its PLAYER.STS will be replaced.");
+    EXPECT_EQ(platform.dialogs.lastMessage().buttons, platform::Buttons::YesNo);
+    EXPECT_EQ(tmp.read("GAMEDATA/SAVE1/PLAYER.STS"), "Alpha's game");
+
+    editor.Command2_Click();
+    EXPECT_EQ(tmp.read("GAMEDATA/SAVE1/PLAYER.STS"), hero);
+    EXPECT_EQ(from->text(), "fields loaded from: slot #1");
+    // The fields are now slot 1's: saving there again asks nothing.
+    editor.Command2_Click();
+    EXPECT_EQ(platform.dialogs.count(), 2);
 }
 
 TEST(SaveGameEditor, LoadAndSaveFailuresAreReported)

@@ -167,6 +167,11 @@ TEST_F(ScrapboardFixture, TheViewerPlaysFramesOneToNOnlyWhileFoldedOut)
     child<QToolButton>("Command1")->click();
     EXPECT_TRUE(board->viewerFoldedOut());
     EXPECT_EQ(board->width(), 3 * 101 + 133);
+    EXPECT_EQ(child<QLabel>("FramesUsed")->text(), "3 frames");
+    // The slider's caption keeps to at most three lines in the narrow viewer.
+    const auto *caption = child<QLabel>("Label2");
+    EXPECT_LT(caption->heightForWidth(caption->width()), caption->fontMetrics().lineSpacing() * 4);
+    EXPECT_LE(caption->geometry().bottom(), child<QSlider>("Slider1")->geometry().top());
     QList<int> played;
     for (int i = 0; i < 4; ++i) {
         board->Anim_Timer();
