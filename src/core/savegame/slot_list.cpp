@@ -28,7 +28,7 @@ Status writeSlotNames(const GameFolder &folder, const QStringList &names)
 {
     QStringList lines;
     for (int i = 0; i < kSlotCount; ++i)
-        lines.append(names.value(i));
+        lines.append(withoutLineBreaks(names.value(i)));
     lines.append(numberField(1));
     return writeTextFile(folder.resolve(kSlotsFile), lines);
 }

@@ -16,7 +16,8 @@ bool isSeparator(char c)
 
 int screenComponent(long long component)
 {
-    return static_cast<int>(std::clamp<long long>(component * 4, 0, 255));
+    // Clamped first: a component of 64 and above is full intensity anyway.
+    return static_cast<int>(std::clamp<long long>(std::clamp<long long>(component, 0, 64) * 4, 0, 255));
 }
 
 QRgb fallbackGrey(int index)
