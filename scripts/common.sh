@@ -1,4 +1,5 @@
-# Shared by ./run and ./test: install what is missing, then build into build/.
+# Shared by ./run, ./test and scripts/fuzz.sh: install what is missing, then
+# build into build/ (or another folder, with other options).
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -11,9 +12,10 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     export XDG_RUNTIME_DIR
 fi
 
+# Installs PACKAGES and any packages named as arguments.
 ensure_packages() {
     local missing=()
-    for pkg in "${PACKAGES[@]}"; do
+    for pkg in "${PACKAGES[@]}" "$@"; do
         if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
             missing+=("$pkg")
         fi
@@ -31,10 +33,18 @@ ensure_packages() {
 }
 
 build_kit() {
-    local jobs
+    build_in "$BUILD_DIR" ""
+}
+
+# build_in DIR "TARGETS" [CMAKE OPTIONS...]: configures DIR once with the
+# options, then builds the targets (all when empty).
+build_in() {
+    local dir="$1" targets="$2" jobs
+    shift 2
     jobs="$(nproc 2>/dev/null || echo 2)"
-    if [ ! -f "$BUILD_DIR/build.ninja" ]; then
-        cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     fi
-    cmake --build "$BUILD_DIR" --parallel "$jobs"
+    # shellcheck disable=SC2086 # the targets are words
+    cmake --build "$dir" --parallel "$jobs" ${targets:+--target $targets}
 }

@@ -39,12 +39,15 @@ Inventory::RemoveOutcome Inventory::remove(int p)
 
 QStringList readItemNames(const GameFolder &folder)
 {
-    QStringList names;
     const Result<TextFile> file = readTextFile(folder.resolve(QStringLiteral("GAMEDATA\\ITMNAMES.DAT")));
-    if (!file)
-        return names;
-    for (qsizetype i = 1; i < file->lines.size(); i += 2)
-        names.append(file->lines[i]);
+    return file ? parseItemNames(file->lines) : QStringList();
+}
+
+QStringList parseItemNames(const QStringList &lines)
+{
+    QStringList names;
+    for (qsizetype i = 1; i < lines.size(); i += 2)
+        names.append(lines[i]);
     return names;
 }
 

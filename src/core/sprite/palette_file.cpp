@@ -53,7 +53,7 @@ PaletteFile parsePaletteFile(const QByteArray &bytes)
         while (i < n && !isSeparator(bytes[i]))
             ++i;
         bool ok = false;
-        const long long value = bytes.mid(start, i - start).toLongLong(&ok);
+        const long long value = QByteArrayView(bytes).sliced(start, i - start).toLongLong(&ok);
         if (!ok) {
             garbage = true;
             break;
