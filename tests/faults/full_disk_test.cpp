@@ -10,6 +10,7 @@
 #include "core/savegame/slot_list.h"
 
 #include "support/file_size_limit.h"
+#include "support/full_tmpfs.h"
 #include "support/temp_game_folder.h"
 
 #include <QDirIterator>
@@ -18,8 +19,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-
-#include <sys/mount.h>
 
 using namespace tav;
 using namespace tav::test;
@@ -181,38 +180,6 @@ TEST_P(EveryWriter, FailsInAMissingFolderWithoutMakingIt)
         tmp.write(GetParam().input, GetParam().inputBytes);
     expectRefused(tmp, kNoLimit, QStringLiteral("missing folder"));
 }
-
-// A tiny real file system over the test folder, filled to the last byte.
-class FullTmpfs {
-public:
-    explicit FullTmpfs(const QString &root)
-        : m_root(QFile::encodeName(root))
-    {
-        m_mounted = ::mount("tmpfs", m_root.constData(), "tmpfs", 0, "size=64k") == 0;
-    }
-    ~FullTmpfs()
-    {
-        if (m_mounted)
-            ::umount(m_root.constData());
-    }
-    bool mounted() const { return m_mounted; }
-
-    void fill() const
-    {
-        QFile filler(QString::fromLocal8Bit(m_root) + QStringLiteral("/filler"));
-        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return;
-        const QByteArray chunk(512, 'x');
-        while (filler.write(chunk) > 0) {
-        }
-        for (char byte = 'x'; filler.write(&byte, 1) == 1;) {
-        }
-    }
-
-private:
-    QByteArray m_root;
-    bool m_mounted = false;
-};
 
 TEST_P(EveryWriter, KeepsTheOldFileOnAFullTmpfs)
 {
