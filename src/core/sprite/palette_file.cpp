@@ -3,6 +3,7 @@
 #include "core/common/file_io.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace tav {
 namespace {
@@ -100,9 +101,19 @@ PaletteFile readPaletteFile(const QString &diskPath)
 QByteArray paletteFileBytes(const std::array<std::array<int, 3>, PaletteFile::kColours> &components)
 {
     QByteArray text;
-    for (const auto &rgb : components)
-        text +=
-            QByteArray::number(rgb[0]) + ',' + QByteArray::number(rgb[1]) + ',' + QByteArray::number(rgb[2]) + "\r\n";
+    text.reserve(PaletteFile::kColours * 16);
+    char line[40];
+    for (const auto &rgb : components) {
+        char *end = line;
+        for (std::size_t i = 0; i < rgb.size(); ++i) {
+            if (i > 0)
+                *end++ = ',';
+            end = std::to_chars(end, line + sizeof line, rgb[i]).ptr;
+        }
+        *end++ = '\r';
+        *end++ = '\n';
+        text.append(line, end - line);
+    }
     return text;
 }
 
