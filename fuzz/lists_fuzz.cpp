@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const QString &name : slotNames)
         replaceUmlauts(name);
 
-    const QStringList items = parseItemNames(lines);
+    const QStringList items = itemNamesFromLines(lines);
     FUZZ_CHECK(items.size() == lines.size() / 2);
     for (int item = -1; item <= items.size() + 1; ++item)
         itemName(items, item);

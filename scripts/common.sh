@@ -5,6 +5,9 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="$ROOT/build"
 PACKAGES=(qt6-base-dev cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev)
+# Only ./run needs these: xdg-open opens the help texts and folders with the
+# desktop's own programs.
+RUN_PACKAGES=(xdg-utils)
 
 # Qt wants a private runtime folder; give it one when the session has none.
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
@@ -12,10 +15,15 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     export XDG_RUNTIME_DIR
 fi
 
-# Installs PACKAGES and any packages named as arguments.
+# Installs the given packages (the common PACKAGES when none are given) that
+# are missing.
 ensure_packages() {
+    local wanted=("$@")
+    if [ ${#wanted[@]} -eq 0 ]; then
+        wanted=("${PACKAGES[@]}")
+    fi
     local missing=()
-    for pkg in "${PACKAGES[@]}" "$@"; do
+    for pkg in "${wanted[@]}"; do
         if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
             missing+=("$pkg")
         fi

@@ -12,6 +12,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 FUZZ_DIR="$ROOT/build-fuzz"
+ensure_packages
 ensure_packages clang libclang-rt-14-dev
 CXX=clang++ build_in "$FUZZ_DIR" fuzz_targets -DCMAKE_CXX_COMPILER=clang++ -DTAV_FUZZ=ON \
     -DTAV_BUILD_TESTS=OFF -DTAV_BUILD_BENCHMARKS=OFF

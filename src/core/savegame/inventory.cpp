@@ -40,10 +40,10 @@ Inventory::RemoveOutcome Inventory::remove(int p)
 QStringList readItemNames(const GameFolder &folder)
 {
     const Result<TextFile> file = readTextFile(folder.resolve(QStringLiteral("GAMEDATA\\ITMNAMES.DAT")));
-    return file ? parseItemNames(file->lines) : QStringList();
+    return file ? itemNamesFromLines(file->lines) : QStringList();
 }
 
-QStringList parseItemNames(const QStringList &lines)
+QStringList itemNamesFromLines(const QStringList &lines)
 {
     QStringList names;
     for (qsizetype i = 1; i < lines.size(); i += 2)

@@ -58,7 +58,7 @@ private:
 // the second line of each pair is the item's name. A missing file gives no
 // names; a last, unpaired line is ignored.
 QStringList readItemNames(const GameFolder &folder);
-QStringList parseItemNames(const QStringList &lines);
+QStringList itemNamesFromLines(const QStringList &lines);
 
 // The name of item number k (entry k - 1), empty for 0 or an unknown number.
 QString itemName(const QStringList &names, int item);
