@@ -1,4 +1,5 @@
-# Shared by ./run and ./test: install what is missing, then build into build/.
+# Shared by ./run, ./test and scripts/fuzz.sh: install what is missing, then
+# build into build/ (or another folder, with other options).
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -40,10 +41,18 @@ ensure_packages() {
 }
 
 build_kit() {
-    local jobs
+    build_in "$BUILD_DIR" ""
+}
+
+# build_in DIR "TARGETS" [CMAKE OPTIONS...]: configures DIR once with the
+# options, then builds the targets (all when empty).
+build_in() {
+    local dir="$1" targets="$2" jobs
+    shift 2
     jobs="$(nproc 2>/dev/null || echo 2)"
-    if [ ! -f "$BUILD_DIR/build.ninja" ]; then
-        cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     fi
-    cmake --build "$BUILD_DIR" --parallel "$jobs"
+    # shellcheck disable=SC2086 # the targets are words
+    cmake --build "$dir" --parallel "$jobs" ${targets:+--target $targets}
 }

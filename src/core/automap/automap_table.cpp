@@ -65,15 +65,12 @@ Status saveAutomapString(const GameFolder &folder, int x, int y, const QString &
         return table.status();
 
     const QString newPath = folder.resolve(kAutomapTableNewPath);
-    const Status written = writeTextFile(newPath, withAutomapString(table->lines, automapKey(x, y), text));
-    if (!written)
-        return written;
-    const Status replaced = replaceFile(newPath, tablePath);
-    if (!replaced) {
+    Status saved = writeTextFile(newPath, withAutomapString(table->lines, automapKey(x, y), text));
+    if (saved)
+        saved = replaceFile(newPath, tablePath);
+    if (!saved)
         QFile::remove(newPath);
-        return replaced;
-    }
-    return Status::success();
+    return saved;
 }
 
 } // namespace tav

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -53,9 +54,9 @@ Status copyToFreeName(const QString &fromDiskPath, const QString &toDiskPath)
     if (!data)
         return data.status();
     QTemporaryFile part(QFileInfo(toDiskPath).dir().filePath(QStringLiteral("copy.XXXXXX")));
+    errno = 0;
     if (!part.open() || part.write(data.value()) != data->size() || !part.flush())
-        return Status::failure(
-            QStringLiteral("%1 could not be written: %2").arg(displayName(toDiskPath), part.errorString()));
+        return writeFailure(toDiskPath, part, errno);
     // A temporary file is private to its owner; the copy gets the source's
     // permissions, as a copied file does.
     part.setPermissions(QFile::permissions(fromDiskPath));

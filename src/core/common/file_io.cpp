@@ -5,11 +5,22 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace tav {
 
 QString displayName(const QString &diskPath)
 {
     return QFileInfo(diskPath).fileName();
+}
+
+Status writeFailure(const QString &diskPath, const QFileDevice &file, int error)
+{
+    if (error == ENOSPC || error == EFBIG || file.error() == QFileDevice::ResourceError)
+        return Status::failure(QStringLiteral("%1 was not saved: there is not enough space on the disk. "
+                                              "The file is unchanged.")
+                                   .arg(displayName(diskPath)));
+    return Status::failure(QStringLiteral("%1 could not be written: %2").arg(displayName(diskPath), file.errorString()));
 }
 
 Result<QByteArray> readWholeFile(const QString &diskPath, qint64 maxBytes)
@@ -47,13 +58,17 @@ Status writeFileAtomically(const QString &diskPath, const QByteArray &data)
     QSaveFile file(diskPath);
     if (!file.open(QIODevice::WriteOnly))
         return Status::failure(QStringLiteral("%1 could not be written: %2").arg(displayName(diskPath), file.errorString()));
-    if (file.write(data) != data.size()) {
-        const QString reason = file.errorString();
+    // Small files stay in the buffer until flushed; commit() would rename the
+    // temporary file over the target even when its own final flush fails.
+    errno = 0;
+    if (file.write(data) != data.size() || !file.flush()) {
+        const Status failed = writeFailure(diskPath, file, errno);
         file.cancelWriting();
-        return Status::failure(QStringLiteral("%1 could not be written: %2").arg(displayName(diskPath), reason));
+        return failed;
     }
+    errno = 0;
     if (!file.commit())
-        return Status::failure(QStringLiteral("%1 could not be written: %2").arg(displayName(diskPath), file.errorString()));
+        return writeFailure(diskPath, file, errno);
     return Status::success();
 }
 

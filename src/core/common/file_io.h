@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QFileDevice;
+
 namespace tav {
 
 // Reads a whole file. Files larger than maxBytes are refused instead of being
@@ -18,6 +20,10 @@ Status writeFileAtomically(const QString &diskPath, const QByteArray &data);
 
 // Copies a file atomically (same rules as writeFileAtomically for the target).
 Status copyFileAtomically(const QString &fromDiskPath, const QString &toDiskPath);
+
+// The failure of a write to diskPath through file, whose last system error
+// was error (errno): a full disk is told in plain words.
+Status writeFailure(const QString &diskPath, const QFileDevice &file, int error);
 
 // A short name for messages: the file name without its folder.
 QString displayName(const QString &diskPath);

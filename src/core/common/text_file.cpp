@@ -46,6 +46,14 @@ QByteArray TextFile::toBytes() const
     return bytes;
 }
 
+QString withoutLineBreaks(const QString &text)
+{
+    QString result = text;
+    result.remove(QLatin1Char('\r'));
+    result.remove(QLatin1Char('\n'));
+    return result;
+}
+
 Result<TextFile> readTextFile(const QString &diskPath)
 {
     const Result<QByteArray> bytes = readWholeFile(diskPath);

@@ -25,6 +25,9 @@ struct TextFile {
     QByteArray toBytes() const;
 };
 
+// A text field must stay on its line: CR and LF are dropped.
+QString withoutLineBreaks(const QString &text);
+
 Result<TextFile> readTextFile(const QString &diskPath);
 
 // Writes the lines, each ended by CR LF, atomically.

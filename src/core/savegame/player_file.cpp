@@ -53,13 +53,11 @@ std::optional<int> numberOf(const std::optional<QString> &field)
     return static_cast<int>(qBound(lo, value, hi));
 }
 
-// A text field must stay on its line.
-QString oneLine(const QString &text)
+// One more, saturated: the file stores counts and the spell one below what
+// the editor shows.
+int plusOne(int value)
 {
-    QString result = text;
-    result.remove(QLatin1Char('\r'));
-    result.remove(QLatin1Char('\n'));
-    return result;
+    return value < std::numeric_limits<int>::max() ? value + 1 : value;
 }
 
 void readInventory(PlayerFieldReader &reader, Inventory &inventory)
@@ -73,7 +71,7 @@ void readInventory(PlayerFieldReader &reader, Inventory &inventory)
         if (slot.item == 0)
             slot.count = 0;
         else if (count)
-            slot.count = *count + 1;
+            slot.count = plusOne(*count);
         inventory.set(p, slot);
         if (!item)
             return;
@@ -119,7 +117,7 @@ void readHero(PlayerFieldReader &reader, PlayerState &state)
             hero.setWeaponNr(*weaponNr);
     }
     if (const auto spell = number())
-        hero.setSpell(*spell + 1);
+        hero.setSpell(plusOne(*spell));
     if (const auto direction = number())
         hero.setDirection(*direction);
     const auto hearts = number();
@@ -187,9 +185,9 @@ QStringList playerFileLines(const PlayerState &state)
         .number(hero.gold())
         .number(hero.arrows())
         .number(hero.mana())
-        .text(oneLine(texts.mapX))
-        .text(oneLine(texts.mapY))
-        .text(oneLine(texts.mapZ));
+        .text(withoutLineBreaks(texts.mapX))
+        .text(withoutLineBreaks(texts.mapY))
+        .text(withoutLineBreaks(texts.mapZ));
     for (int i = 0; i < 4; ++i)
         out.number(0);
     out.text(QString::number(hero.protection()))
@@ -198,9 +196,9 @@ QStringList playerFileLines(const PlayerState &state)
         .number(0) // a half heart is always saved as a full one
         .number(0)
         .number(0)
-        .text(oneLine(texts.goalX))
-        .text(oneLine(texts.goalY))
-        .text(oneLine(texts.goalNr));
+        .text(withoutLineBreaks(texts.goalX))
+        .text(withoutLineBreaks(texts.goalY))
+        .text(withoutLineBreaks(texts.goalNr));
     for (int i = 0; i < HeroState::kOptions; ++i)
         out.number(hero.option(i) ? 1 : 0);
     return out.lines();

@@ -17,20 +17,30 @@ const QString kSkillFile = QStringLiteral("SKILL.STS");
 
 QStringList readSlotNames(const GameFolder &folder)
 {
-    QStringList names;
     const Result<TextFile> file = readTextFile(folder.resolve(kSlotsFile));
+    return slotNamesFromLines(file ? file->lines : QStringList());
+}
+
+QStringList slotNamesFromLines(const QStringList &lines)
+{
+    QStringList names;
     for (int i = 0; i < kSlotCount; ++i)
-        names.append(file && i < file->lines.size() ? file->lines[i] : QString());
+        names.append(lines.value(i));
     return names;
+}
+
+QStringList slotFileLines(const QStringList &names)
+{
+    QStringList lines;
+    for (int i = 0; i < kSlotCount; ++i)
+        lines.append(withoutLineBreaks(names.value(i)));
+    lines.append(numberField(1));
+    return lines;
 }
 
 Status writeSlotNames(const GameFolder &folder, const QStringList &names)
 {
-    QStringList lines;
-    for (int i = 0; i < kSlotCount; ++i)
-        lines.append(names.value(i));
-    lines.append(numberField(1));
-    return writeTextFile(folder.resolve(kSlotsFile), lines);
+    return writeTextFile(folder.resolve(kSlotsFile), slotFileLines(names));
 }
 
 QStringList dataSetEntries(const QStringList &slotNames)

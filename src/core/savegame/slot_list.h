@@ -21,6 +21,11 @@ QStringList readSlotNames(const GameFolder &folder);
 // Writes the five names (missing ones empty) and the closing " 1 " line.
 Status writeSlotNames(const GameFolder &folder, const QStringList &names);
 
+// The five names on the first lines of SLOTS.INI, and the file's lines for
+// five names (line breaks in a name are dropped so it keeps its line).
+QStringList slotNamesFromLines(const QStringList &lines);
+QStringList slotFileLines(const QStringList &names);
+
 // The entries of the data set list: "DEF (Default)", then "n. name" for
 // slots 1 to 5.
 QStringList dataSetEntries(const QStringList &slotNames);

@@ -3,6 +3,7 @@
 #include "core/common/file_io.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace tav {
 namespace {
@@ -16,7 +17,8 @@ bool isSeparator(char c)
 
 int screenComponent(long long component)
 {
-    return static_cast<int>(std::clamp<long long>(component * 4, 0, 255));
+    // Clamped first: a component of 64 and above is full intensity anyway.
+    return static_cast<int>(std::clamp<long long>(std::clamp<long long>(component, 0, 64) * 4, 0, 255));
 }
 
 QRgb fallbackGrey(int index)
@@ -56,7 +58,7 @@ PaletteFile parsePaletteFile(const QByteArray &bytes)
         while (i < n && !isSeparator(bytes[i]))
             ++i;
         bool ok = false;
-        const long long value = bytes.mid(start, i - start).toLongLong(&ok);
+        const long long value = QByteArrayView(bytes).sliced(start, i - start).toLongLong(&ok);
         if (!ok) {
             garbage = true;
             palette.garbageLine = line;
@@ -109,9 +111,19 @@ PaletteFile readPaletteFile(const QString &diskPath)
 QByteArray paletteFileBytes(const std::array<std::array<int, 3>, PaletteFile::kColours> &components)
 {
     QByteArray text;
-    for (const auto &rgb : components)
-        text +=
-            QByteArray::number(rgb[0]) + ',' + QByteArray::number(rgb[1]) + ',' + QByteArray::number(rgb[2]) + "\r\n";
+    text.reserve(PaletteFile::kColours * 16);
+    char line[40];
+    for (const auto &rgb : components) {
+        char *end = line;
+        for (std::size_t i = 0; i < rgb.size(); ++i) {
+            if (i > 0)
+                *end++ = ',';
+            end = std::to_chars(end, line + sizeof line, rgb[i]).ptr;
+        }
+        *end++ = '\r';
+        *end++ = '\n';
+        text.append(line, end - line);
+    }
     return text;
 }
 

@@ -194,8 +194,12 @@ TEST(PlayerFile, GarbageAndOutOfRangeValuesNeverBreakTheState)
     file[112] = " 123456 ";
     file[114] = " 81 ";
     file[131] = "yes";
+    file[108] = " 99999999999 "; // no such spell, and one more would overflow
+    file[5] = " 7 ";
+    file[6] = " 2147483647 ";
     const PlayerState state = loaded(file.lines, before);
-    EXPECT_EQ(state.inventory.at(0), (InventorySlot{0, 0}));
+    EXPECT_EQ(state.hero.spell(), before.hero.spell());
+    EXPECT_EQ(state.inventory.at(1), (InventorySlot{7, 2147483647}));
     EXPECT_EQ(state.hero.armor(), 3);
     EXPECT_EQ(state.hero.heroX(), 200);
     EXPECT_EQ(state.hero.heroY(), 12);

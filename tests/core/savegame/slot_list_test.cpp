@@ -15,6 +15,14 @@ TEST(SlotList, EntriesNumberTheSlotNamesAfterTheDefaultSet)
               (QStringList{"DEF (Default)", "1. Alpha", "2. <unused>", "3. Beta", "4. <unused>", "5. <unused>"}));
 }
 
+TEST(SlotList, ANameWithALineBreakStaysOnItsLine)
+{
+    TempGameFolder tmp;
+    tmp.mkdir("GAMEDATA");
+    ASSERT_TRUE(writeSlotNames(tmp.folder(), {"Castle\r\nKeep", "Forest\n", "", "", "Tower"}));
+    EXPECT_EQ(tmp.read("GAMEDATA/SLOTS.INI"), "CastleKeep\r\nForest\r\n\r\n\r\nTower\r\n 1 \r\n");
+}
+
 TEST(SlotList, MissingOrShortFileGivesEmptyNames)
 {
     TempGameFolder tmp;

@@ -41,7 +41,7 @@ TEST(PaletteFile, NumbersMaySpreadOverCommasBlanksAndLines)
 
 TEST(PaletteFile, ValuesOutside0To63AreClampedOnScreen)
 {
-    const PaletteFile palette = parsePaletteFile(fullPalette("64,200,-3"));
+    const PaletteFile palette = parsePaletteFile(fullPalette("64,3000000000000000000,-3000000000000000000"));
     EXPECT_EQ(palette.colours[0], qRgb(255, 255, 0));
 }
 
