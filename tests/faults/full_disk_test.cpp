@@ -1,6 +1,6 @@
-// Every writer of the kit on a disk that fills up mid-save, on a read-only
-// file and in a missing folder: the old bytes stay, the failure is reported
-// and no temporary file is left behind.
+// Every writer of the kit, the sprite saver and tavtool on a disk that fills
+// up mid-save, on a read-only file and in a missing folder: the old bytes
+// stay, the failure is reported and no temporary file is left behind.
 #include "core/automap/automap_table.h"
 #include "core/definitions/goal_list.h"
 #include "core/definitions/idle_sounds.h"
@@ -8,12 +8,17 @@
 #include "core/macro/macro_file.h"
 #include "core/savegame/player_file.h"
 #include "core/savegame/slot_list.h"
+#include "core/sprite/palette_file.h"
+#include "core/sprite/sprite_file.h"
 
 #include "support/file_size_limit.h"
 #include "support/full_tmpfs.h"
 #include "support/temp_game_folder.h"
 
+#include <QBuffer>
+#include <QColor>
 #include <QDirIterator>
+#include <QImage>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -39,22 +44,50 @@ Save inProcess(std::function<Status(const GameFolder &)> save)
     };
 }
 
-Status runSpriteSaver(const TempGameFolder &tmp, qint64 limit)
+// Runs one of the kit's programs in the folder; a failure must be said in
+// one line.
+Status runProgram(const TempGameFolder &tmp, qint64 limit, const QString &program, const QStringList &arguments)
 {
-    QProcess saver;
-    saver.setWorkingDirectory(tmp.root());
+    QProcess process;
+    process.setWorkingDirectory(tmp.root());
     if (limit != kNoLimit)
-        limitFileSizeOf(saver, limit);
-    saver.start(QStringLiteral(TAV_BINARY_DIR "/bin/sprsvr"), {QStringLiteral("GRAFIK\\NEW\\ORC.SPR")});
-    if (!saver.waitForFinished(20000))
-        return Status::failure(QStringLiteral("sprsvr did not finish"));
-    const QByteArray errors = saver.readAllStandardError();
-    if (saver.exitStatus() != QProcess::NormalExit || saver.exitCode() != 0) {
+        limitFileSizeOf(process, limit);
+    process.start(QStringLiteral(TAV_BINARY_DIR "/bin/") + program, arguments);
+    if (!process.waitForFinished(20000))
+        return Status::failure(program + QStringLiteral(" did not finish"));
+    const QByteArray errors = process.readAllStandardError();
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         EXPECT_EQ(errors.count('\n'), 1) << errors.toStdString();
         return Status::failure(QString::fromLocal8Bit(errors));
     }
     EXPECT_TRUE(errors.isEmpty()) << errors.toStdString();
     return Status::success();
+}
+
+Save program(const char *name, QStringList arguments)
+{
+    return [name, arguments](const TempGameFolder &tmp, qint64 limit) {
+        return runProgram(tmp, limit, QLatin1String(name), arguments);
+    };
+}
+
+// Every colour of the palette a bright red.
+QByteArray redPalette()
+{
+    std::array<std::array<int, 3>, PaletteFile::kColours> components{};
+    components.fill({63, 0, 0});
+    return paletteFileBytes(components);
+}
+
+QByteArray pngBytes()
+{
+    QImage image(3, 2, QImage::Format_ARGB32);
+    image.fill(QColor(252, 0, 0));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
 }
 
 struct Writer {
@@ -63,8 +96,7 @@ struct Writer {
     QByteArray before; // what the target holds before the save
     Save save;
     bool createsFolder = false; // a missing folder on the way is made
-    QString input = {};         // a file the writer reads, with its bytes
-    QByteArray inputBytes = {};
+    QList<std::pair<QString, QByteArray>> inputs = {}; // files the writer reads, with their bytes
 };
 
 void PrintTo(const Writer &writer, std::ostream *out)
@@ -102,8 +134,14 @@ const Writer kWriters[] = {
      inProcess([](const GameFolder &f) { return writeSlotNames(f, {"Castle", "Forest", "Cave", "", "Tower"}); })},
     {"SlotSkill", "GAMEDATA/SAVE1/SKILL.STS", "old\r\n",
      inProcess([](const GameFolder &f) { return writeSlotSkill(f, 1, Skill::Hard); })},
-    {"SpriteSaver", "GRAFIK/NEW/ORC.SPR", "old sprite", runSpriteSaver, true, "SPREDIT.TMP",
-     "2\r\n1\r\n7\r\n9\r\n"},
+    {"SpriteSaver", "GRAFIK/NEW/ORC.SPR", "old sprite", program("sprsvr", {"GRAFIK\\NEW\\ORC.SPR"}), true,
+     {{"SPREDIT.TMP", "2\r\n1\r\n7\r\n9\r\n"}}},
+    {"ImageImport", "GRAFIK/NEW/ORC.SPR", "old sprite",
+     program("tavtool", {"sprite", "import", "GAMEDATA/red.png", "\\NEW\\ORC", "--force"}), false,
+     {{"GAMEDATA/MASTER.PAL", redPalette()}, {"GAMEDATA/red.png", pngBytes()}, {"GRAFIK/BAT.SPR", "old"}}},
+    {"ImageExport", "OUT/orc.png", "old image",
+     program("tavtool", {"sprite", "export", "\\ORC", "OUT/orc.png", "--force"}), false,
+     {{"GAMEDATA/MASTER.PAL", redPalette()}, {"GRAFIK/ORC.SPR", spriteFileBytes(2, 1, "\x07\x09")}}},
 };
 
 QStringList filesBelow(const QString &root)
@@ -118,11 +156,16 @@ QStringList filesBelow(const QString &root)
 
 class EveryWriter : public ::testing::TestWithParam<Writer> {
 protected:
+    void writeInputs(const TempGameFolder &tmp) const
+    {
+        for (const auto &[path, bytes] : GetParam().inputs)
+            tmp.write(path, bytes);
+    }
+
     void prepare(const TempGameFolder &tmp) const
     {
         tmp.write(GetParam().target, GetParam().before);
-        if (!GetParam().input.isEmpty())
-            tmp.write(GetParam().input, GetParam().inputBytes);
+        writeInputs(tmp);
     }
 
     // Saves under the limit (or read-only / missing folder prepared by the
@@ -176,8 +219,7 @@ TEST_P(EveryWriter, FailsInAMissingFolderWithoutMakingIt)
     if (GetParam().createsFolder)
         GTEST_SKIP() << "this writer makes the folders on the way";
     TempGameFolder tmp;
-    if (!GetParam().input.isEmpty())
-        tmp.write(GetParam().input, GetParam().inputBytes);
+    writeInputs(tmp);
     expectRefused(tmp, kNoLimit, QStringLiteral("missing folder"));
 }
 
