@@ -2,6 +2,7 @@
 
 #include "apps/tavtool/tool_command.h"
 #include "core/check/game_check.h"
+#include "core/common/game_folder.h"
 #include "core/check/report_format.h"
 
 #include <QDir>
@@ -64,7 +65,7 @@ int runCheck(const QStringList &arguments)
     if (folders.size() > 1)
         return usageError(kName, QStringLiteral("one folder at most, not %1").arg(folders.size()));
     const QString folder = folders.value(0, QStringLiteral("."));
-    if (!check::isGameFolder(folder)) {
+    if (!holdsGameData(folder)) {
         printErr(QStringLiteral("tavtool check: %1 is not a game folder (it holds no GAMEDATA)")
                      .arg(QDir::toNativeSeparators(folder)));
         return kExitUsage;

@@ -1,7 +1,6 @@
 #include "core/app/start_options.h"
 
 #include "core/app/designer_version.h"
-#include "core/common/game_folder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -73,11 +72,6 @@ StartOptions parseStartOptions(const QStringList &arguments)
     if (!given.isReadable() || !given.isExecutable())
         return refused(QStringLiteral("the folder '%1' cannot be opened (no permission)").arg(folders.first()), false);
     return {StartOptions::Action::Run, QDir::cleanPath(given.absoluteFilePath()), QString()};
-}
-
-bool holdsGameData(const QString &diskFolder)
-{
-    return GameFolder(diskFolder).isFolder(QStringLiteral("GAMEDATA"));
 }
 
 bool folderIsWritable(const QString &diskFolder)

@@ -27,9 +27,6 @@ struct StartOptions {
 // A relative folder is taken from the current folder.
 StartOptions parseStartOptions(const QStringList &arguments);
 
-// Whether a folder holds the game's data: a GAMEDATA folder in any letter case.
-bool holdsGameData(const QString &diskFolder);
-
 // Whether the kit may create and replace files in a folder.
 bool folderIsWritable(const QString &diskFolder);
 

@@ -20,6 +20,12 @@ struct MapPosition {
     friend bool operator==(const MapPosition &, const MapPosition &) = default;
 };
 
+// Whether a position lies on the world: X 1 to 20, Y 1 to 15, level 0 to 9.
+constexpr bool isWorldPosition(const MapPosition &p)
+{
+    return p.x >= 1 && p.x <= kWorldColumns && p.y >= 1 && p.y <= kWorldRows && p.z >= 0 && p.z < kLevels;
+}
+
 // "12-08-01.MAP": X, Y and level as two digits each, joined by '-'.
 QString mapFileName(int x, int y, int z);
 inline QString mapFileName(const MapPosition &p)

@@ -120,7 +120,7 @@ Result<MapsReset> resetAllSlotMaps(const GameFolder &folder, const QString &slot
     const QString defaultDisk = folder.resolve(kDefaultDataSetPath);
     for (const MapFileEntry &entry : listMapFiles(folder, kDefaultDataSetPath)) {
         const MapPosition &p = entry.position;
-        if (p.x < 1 || p.x > kWorldColumns || p.y < 1 || p.y > kWorldRows || p.z < 0 || p.z >= kLevels)
+        if (!isWorldPosition(p))
             continue;
         // The slot holds no MAP file any more, so each copy goes to a free name.
         const Status copied =

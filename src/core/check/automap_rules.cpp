@@ -12,9 +12,7 @@ namespace {
 std::optional<MapPosition> mapPositionOf(const ListedEntry &entry)
 {
     const std::optional<MapPosition> p = parseMapFileName(entry.name);
-    if (!p || p->x < 1 || p->x > kMapXMax || p->y < 1 || p->y > kMapYMax || p->z < 0 || p->z > kMapZMax)
-        return std::nullopt;
-    return p;
+    return p && isWorldPosition(*p) ? p : std::nullopt;
 }
 
 bool isMapFile(const ListedEntry &entry)
@@ -28,10 +26,9 @@ void checkDataSetMaps(CheckContext &context, const ListedFolder &dataSet)
         if (!isMapFile(entry))
             continue;
         context.count();
-        if (entry.isFolder)
-            context.findings.error(entry.gamePath, 0, "file-is-folder",
-                                   QStringLiteral("is a folder where a file belongs"));
-        else if (!mapPositionOf(entry))
+        if (!context.isFile(entry))
+            continue;
+        if (!mapPositionOf(entry))
             context.findings.error(entry.gamePath, 0, "map-name",
                                    QStringLiteral("is not named XX-YY-ZZ.MAP for X 01 to 20, Y 01 to 15 and level 00 "
                                                   "to 09; the game never opens it"));

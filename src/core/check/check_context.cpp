@@ -4,13 +4,18 @@
 
 namespace tav::check {
 
+bool CheckContext::isFile(const ListedEntry &entry)
+{
+    if (entry.isFolder)
+        findings.error(entry.gamePath, 0, "file-is-folder", QStringLiteral("is a folder where a file belongs"));
+    return !entry.isFolder;
+}
+
 std::optional<QByteArray> CheckContext::read(const ListedEntry &entry, qint64 maxBytes)
 {
     count();
-    if (entry.isFolder) {
-        findings.error(entry.gamePath, 0, "file-is-folder", QStringLiteral("is a folder where a file belongs"));
+    if (!isFile(entry))
         return std::nullopt;
-    }
     Result<QByteArray> bytes = readWholeFile(entry.diskPath, maxBytes);
     if (!bytes) {
         findings.error(entry.gamePath, 0, "file-unreadable", bytes.error());

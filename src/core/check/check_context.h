@@ -2,6 +2,7 @@
 
 #include "core/check/finding.h"
 #include "core/check/folder_listing.h"
+#include "core/common/file_io.h"
 #include "core/common/text_file.h"
 
 #include <QByteArray>
@@ -20,9 +21,6 @@ struct ListedText {
 // findings go, and the reading of files, each once.
 class CheckContext {
 public:
-    // The size limit of the kit's readers.
-    static constexpr qint64 kReadLimit = 64 * 1024 * 1024;
-
     CheckContext(const GameListing &listing, CheckReport &report)
         : listing(listing)
         , findings(report)
@@ -35,18 +33,21 @@ public:
     // Counts a file as checked (for rules that only look at its listing).
     void count() { ++findings.report().filesChecked; }
 
+    // False, with an error finding, for a folder standing where a file belongs.
+    bool isFile(const ListedEntry &entry);
+
     // The bytes of a listed file. A folder, an unreadable file or one past the
     // readers' size limit gives an error finding and nothing.
-    std::optional<QByteArray> read(const ListedEntry &entry, qint64 maxBytes = kReadLimit);
+    std::optional<QByteArray> read(const ListedEntry &entry, qint64 maxBytes = kReadLimitBytes);
     // The lines of a text file; warns about lines ended by a bare LF.
     std::optional<TextFile> readText(const ListedEntry &entry);
     void warnAboutBareLineEnds(const ListedEntry &entry, const TextFile &file);
 
-    // The named file of a folder; when it is missing, a finding of the given
-    // severity and nothing.
     // A text file directly in GAMEDATA that the kit reads; a warning when it is missing.
     std::optional<ListedText> readGameDataText(const QString &name);
 
+    // The named file of a folder; when it is missing, a finding of the given
+    // severity and nothing.
     const ListedEntry *require(const ListedFolder &folder, const QString &name, Severity severity,
                                const char *code = "file-missing");
 };

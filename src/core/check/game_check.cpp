@@ -1,16 +1,10 @@
 #include "core/check/game_check.h"
 
 #include "core/check/rules.h"
-#include "core/common/game_folder.h"
 
 #include <algorithm>
 
 namespace tav::check {
-
-bool isGameFolder(const QString &rootOnDisk)
-{
-    return GameFolder(rootOnDisk).isFolder(QStringLiteral("GAMEDATA"));
-}
 
 CheckReport checkGameFolder(const QString &rootOnDisk)
 {

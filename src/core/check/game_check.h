@@ -6,9 +6,6 @@
 
 namespace tav::check {
 
-// Whether a folder is a game folder: it holds GAMEDATA (in any letter case).
-bool isGameFolder(const QString &rootOnDisk);
-
 // Checks a whole game folder the way the game, the sprite saver and the kit
 // read it, in one pass: every folder is listed once and every file read
 // once, through the kit's own readers. Nothing is written.

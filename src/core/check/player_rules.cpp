@@ -160,9 +160,14 @@ private:
         const auto x = value(kMapX);
         const auto y = value(kMapY);
         const auto z = value(kMapZ);
-        if (!x || !y || !z || *x < 1 || *x > kMapXMax || *y < 1 || *y > kMapYMax || *z < 0 || *z > kMapZMax)
+        if (!x || !y || !z)
             return;
-        const QString name = mapFileName(int(*x), int(*y), int(*z));
+        // Clamped only to fit an int: out-of-range coordinates are their range rule's.
+        const auto asInt = [](long long v) { return int(std::clamp<long long>(v, -1, 100)); };
+        const MapPosition position{asInt(*x), asInt(*y), asInt(*z)};
+        if (!isWorldPosition(position))
+            return;
+        const QString name = mapFileName(position);
         if (!m_dataSet.hasFile(name))
             m_findings.warning(m_file, kMapX, "player-map-missing",
                                QStringLiteral("the current MAP %1 is not in %2").arg(name, m_dataSet.gamePath()));

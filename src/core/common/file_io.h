@@ -9,9 +9,12 @@ class QFileDevice;
 
 namespace tav {
 
-// Reads a whole file. Files larger than maxBytes are refused instead of being
-// loaded, so a stray huge file never exhausts memory.
-Result<QByteArray> readWholeFile(const QString &diskPath, qint64 maxBytes = 64 * 1024 * 1024);
+// The readers' size limit: a larger file is refused instead of being loaded,
+// so a stray huge file never exhausts memory.
+inline constexpr qint64 kReadLimitBytes = 64 * 1024 * 1024;
+
+// Reads a whole file, refusing one larger than maxBytes.
+Result<QByteArray> readWholeFile(const QString &diskPath, qint64 maxBytes = kReadLimitBytes);
 
 // Writes a whole file atomically: the data goes to a temporary file beside the
 // target, which then replaces the target in one step. A failed or interrupted

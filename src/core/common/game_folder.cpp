@@ -93,4 +93,9 @@ QString gamePath(std::initializer_list<QString> parts)
     return joined;
 }
 
+bool holdsGameData(const QString &diskFolder)
+{
+    return GameFolder(diskFolder).isFolder(QStringLiteral("GAMEDATA"));
+}
+
 } // namespace tav

@@ -37,6 +37,10 @@ private:
     QString m_root;
 };
 
+// Whether a disk folder holds the game's data: a GAMEDATA folder in any
+// letter case.
+bool holdsGameData(const QString &diskFolder);
+
 // Joins game path parts with '\', as the game writes them.
 QString gamePath(std::initializer_list<QString> parts);
 

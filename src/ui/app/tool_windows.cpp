@@ -14,6 +14,7 @@
 #include <QDialog>
 
 namespace tav {
+
 ToolWindows::ToolWindows(GameFolder folder, Factory factory)
     : m_folder(std::move(folder))
     , m_factory(factory ? std::move(factory) : Factory(&ToolWindows::createStandardWindow))

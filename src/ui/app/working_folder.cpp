@@ -1,6 +1,7 @@
 #include "ui/app/working_folder.h"
 
 #include "core/app/start_options.h"
+#include "core/common/game_folder.h"
 #include "ui/platform/dialogs.h"
 
 #include <QDir>

@@ -1,4 +1,5 @@
 #include "core/app/start_options.h"
+#include "core/common/game_folder.h"
 
 #include "support/temp_game_folder.h"
 

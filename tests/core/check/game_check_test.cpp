@@ -1,5 +1,6 @@
 #include "core/check/game_check.h"
 #include "core/check/report_format.h"
+#include "core/common/game_folder.h"
 
 #include "core/macro/print_text.h"
 #include "support/sample_faults.h"
@@ -81,8 +82,8 @@ TEST(CheckBadInput, BrokenPalettesHugeFoldersAndUnreadableFilesGiveFindings)
 
     tmp.write("GAMEDATA/MASTER.PAL", "1,2,3\r\n4,five,6\r\n");
     EXPECT_TRUE(keysOf(checkGameFolder(tmp.root())).contains("GAMEDATA\\MASTER.PAL:2: error palette-number"));
-    EXPECT_FALSE(isGameFolder(tmp.disk("GRAFIK")));
-    EXPECT_TRUE(isGameFolder(tmp.root()));
+    EXPECT_FALSE(holdsGameData(tmp.disk("GRAFIK")));
+    EXPECT_TRUE(holdsGameData(tmp.root()));
 }
 
 TEST(CheckReportFormat, LinesForEditorsAndASummary)
