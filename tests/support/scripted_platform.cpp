@@ -69,6 +69,45 @@ bool RecordingLauncher::start(const GameFolder &folder, const QString &commandLi
     return m_succeeds;
 }
 
+platform::WatchedProgram *RecordingLauncher::startWatched(const GameFolder &folder, const QString &commandLine,
+                                                         platform::WindowStyle style, QObject *owner)
+{
+    m_started.append({folder.root(), commandLine, style});
+    if (!m_succeeds)
+        return nullptr;
+    auto *program = new ScriptedProgram(owner);
+    m_programs.append(program);
+    return program;
+}
+
+QList<ScriptedProgram *> RecordingLauncher::programs() const
+{
+    QList<ScriptedProgram *> programs;
+    for (const QPointer<ScriptedProgram> &program : m_programs)
+        programs.append(program.data());
+    return programs;
+}
+
+bool ScriptedProgram::waitForEnd(int)
+{
+    end(m_exitCode, m_errorOutput);
+    return true;
+}
+
+void ScriptedProgram::end(int exitCode, const QString &errorOutput)
+{
+    if (!m_running)
+        return;
+    m_running = false;
+    Q_EMIT ended(exitCode, errorOutput);
+}
+
+void ScriptedProgram::endWaitsWith(int exitCode, const QString &errorOutput)
+{
+    m_exitCode = exitCode;
+    m_errorOutput = errorOutput;
+}
+
 QStringList RecordingLauncher::commandLines() const
 {
     QStringList lines;

@@ -4,6 +4,7 @@
 #include "ui/platform/launcher.h"
 
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -47,6 +48,23 @@ private:
     std::deque<std::optional<QString>> m_files;
 };
 
+// A watched program that runs until the test ends it; waiting for it ends
+// it with the outcome it was given (success by default).
+class ScriptedProgram : public platform::WatchedProgram {
+public:
+    using WatchedProgram::WatchedProgram;
+
+    bool isRunning() const override { return m_running; }
+    bool waitForEnd(int msecs) override;
+    void end(int exitCode, const QString &errorOutput = QString());
+    void endWaitsWith(int exitCode, const QString &errorOutput = QString());
+
+private:
+    bool m_running = true;
+    int m_exitCode = 0;
+    QString m_errorOutput;
+};
+
 // Records every command line instead of starting it.
 class RecordingLauncher : public platform::Launcher {
 public:
@@ -57,6 +75,11 @@ public:
     };
 
     bool start(const GameFolder &folder, const QString &commandLine, platform::WindowStyle style) override;
+    // Recorded like start(); the program runs until the test ends it.
+    platform::WatchedProgram *startWatched(const GameFolder &folder, const QString &commandLine,
+                                           platform::WindowStyle style, QObject *owner) override;
+    // The watched programs started, in order (null once their owner deleted them).
+    QList<ScriptedProgram *> programs() const;
 
     QStringList commandLines() const;
     const QList<Started> &started() const { return m_started; }
@@ -65,6 +88,7 @@ public:
 
 private:
     QList<Started> m_started;
+    QList<QPointer<ScriptedProgram>> m_programs;
     bool m_succeeds = true;
 };
 

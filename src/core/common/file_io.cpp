@@ -14,12 +14,12 @@ QString displayName(const QString &diskPath)
     return QFileInfo(diskPath).fileName();
 }
 
-Status writeFailure(const QString &diskPath, const QFileDevice &file, int error)
+Status writeFailure(const QString &diskPath, const QFileDevice &file, int error, bool targetExisted)
 {
     if (error == ENOSPC || error == EFBIG || file.error() == QFileDevice::ResourceError)
-        return Status::failure(QStringLiteral("%1 was not saved: there is not enough space on the disk. "
-                                              "The file is unchanged.")
-                                   .arg(displayName(diskPath)));
+        return Status::failure(QStringLiteral("%1 was not saved: there is not enough space on the disk. %2")
+                                   .arg(displayName(diskPath), targetExisted ? QStringLiteral("The file is unchanged.")
+                                                                             : QStringLiteral("Nothing was written.")));
     return Status::failure(QStringLiteral("%1 could not be written: %2").arg(displayName(diskPath), file.errorString()));
 }
 
@@ -45,7 +45,8 @@ Result<QByteArray> readWholeFile(const QString &diskPath, qint64 maxBytes)
 Status writeFileAtomically(const QString &diskPath, const QByteArray &data)
 {
     const QFileInfo target(diskPath);
-    if (target.exists() && !target.isFile())
+    const bool existed = target.exists();
+    if (existed && !target.isFile())
         return Status::failure(QStringLiteral("%1 is not a file.").arg(displayName(diskPath)));
     const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup
                            | QFileDevice::WriteOther;
@@ -62,13 +63,13 @@ Status writeFileAtomically(const QString &diskPath, const QByteArray &data)
     // temporary file over the target even when its own final flush fails.
     errno = 0;
     if (file.write(data) != data.size() || !file.flush()) {
-        const Status failed = writeFailure(diskPath, file, errno);
+        const Status failed = writeFailure(diskPath, file, errno, existed);
         file.cancelWriting();
         return failed;
     }
     errno = 0;
     if (!file.commit())
-        return writeFailure(diskPath, file, errno);
+        return writeFailure(diskPath, file, errno, existed);
     return Status::success();
 }
 

@@ -25,8 +25,9 @@ Status writeFileAtomically(const QString &diskPath, const QByteArray &data);
 Status copyFileAtomically(const QString &fromDiskPath, const QString &toDiskPath);
 
 // The failure of a write to diskPath through file, whose last system error
-// was error (errno): a full disk is told in plain words.
-Status writeFailure(const QString &diskPath, const QFileDevice &file, int error);
+// was error (errno): a full disk is told in plain words, and for a target
+// that existed, that it is unchanged.
+Status writeFailure(const QString &diskPath, const QFileDevice &file, int error, bool targetExisted = true);
 
 // A short name for messages: the file name without its folder.
 QString displayName(const QString &diskPath);

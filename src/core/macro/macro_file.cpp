@@ -5,6 +5,8 @@
 #include "core/common/user_name.h"
 #include "core/common/windows1252.h"
 
+#include <QFileInfo>
+
 namespace tav {
 
 QString macroFilePath(const QString &name)
@@ -25,6 +27,22 @@ Status saveMacro(const GameFolder &folder, const QString &name, const QString &b
     if (!nameOk)
         return nameOk;
     return writeFileAtomically(folder.resolve(macroFilePath(name)), encode1252(body));
+}
+
+bool replacesOtherMacro(const GameFolder &folder, const QString &name, const std::optional<QString> &ownName)
+{
+    if (!checkMacroName(name))
+        return false;
+    const QString target = folder.resolve(macroFilePath(name));
+    if (!QFileInfo::exists(target))
+        return false;
+    return !ownName || !checkMacroName(*ownName) || folder.resolve(macroFilePath(*ownName)) != target;
+}
+
+QString replaceMacroQuestion(const QString &name)
+{
+    return QStringLiteral("The macro %1 already exists (%2). Replace it with the macro in the editor?")
+        .arg(name, macroFilePath(name));
 }
 
 QStringList listMacroNames(const GameFolder &folder)

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace tav {
 
 // Macro files: GAMEDATA\MAKRO\<name>.cmd, one byte per character in the
@@ -25,6 +27,15 @@ Status checkMacroName(const QString &name);
 // Writes the body byte for byte, atomically. A missing folder or a read-only
 // file is a failure; nothing is created on the way.
 Status saveMacro(const GameFolder &folder, const QString &name, const QString &body);
+
+// Whether saving under `name` would replace an existing macro file other
+// than the one the editor's macro came from (`ownName`, the name it was last
+// loaded or saved under; none when it came from no file). Names find their
+// files without regard to letter case, as every game path does.
+bool replacesOtherMacro(const GameFolder &folder, const QString &name, const std::optional<QString> &ownName);
+
+// The question asked before such a save.
+QString replaceMacroQuestion(const QString &name);
 
 // The names of the macros in GAMEDATA\MAKRO (files matching "*.CMD" in any
 // letter case, without their last four characters), in list order. A missing

@@ -3,9 +3,43 @@
 #include "core/common/byte_reader.h"
 #include "core/common/file_io.h"
 
+#include <QStringList>
+
 #include <algorithm>
 
 namespace tav {
+namespace {
+
+// What was wrong with a sprite file that the reader still read, and how.
+QString fallbackReasons(const SpriteFileContents &contents, qsizetype fileBytes)
+{
+    QStringList reasons;
+    if (contents.widthField % 8 != 0)
+        reasons << QStringLiteral("its width field %1 is not a multiple of 8 (read as %2 pixels wide)")
+                       .arg(contents.widthField)
+                       .arg(contents.statedWidth);
+    const auto inRange = [](int side) { return side >= 1 && side <= CellGrid::kSide; };
+    if (contents.statedWidth > CellGrid::kSide || contents.statedHeight > CellGrid::kSide)
+        reasons << QStringLiteral("its size %1 x %2 is beyond 40 x 40 (only the top-left %3 x %4 pixels were read)")
+                       .arg(contents.statedWidth)
+                       .arg(contents.statedHeight)
+                       .arg(contents.width)
+                       .arg(contents.height);
+    else if (!inRange(contents.statedWidth) || !inRange(contents.statedHeight))
+        reasons << QStringLiteral("its size %1 x %2 is not 1 to 40 pixels each way")
+                       .arg(contents.statedWidth)
+                       .arg(contents.statedHeight);
+    if (contents.pixelsMissing) {
+        const qint64 needed = qint64(contents.statedWidth) * contents.statedHeight;
+        reasons << QStringLiteral("the file ends before its last pixel (%1 of %2 pixel bytes; the missing pixels "
+                                  "read as colour 0)")
+                       .arg(std::max<qint64>(0, fileBytes - SpriteFileLayout::kPixelOffset))
+                       .arg(needed);
+    }
+    return reasons.join(QStringLiteral("; "));
+}
+
+} // namespace
 
 SpriteFileContents parseSpriteFile(const QByteArray &bytes)
 {
@@ -13,8 +47,12 @@ SpriteFileContents parseSpriteFile(const QByteArray &bytes)
     SpriteFileContents contents;
     const auto widthField = reader.i16le(SpriteFileLayout::kWidthFieldOffset);
     const auto height = reader.i16le(SpriteFileLayout::kHeightOffset);
-    if (!widthField || !height)
+    if (!widthField || !height) {
+        contents.fallback = QStringLiteral("the file is %1 bytes long, shorter than its 11-byte header, so no pixel "
+                                           "could be read")
+                                .arg(bytes.size());
         return contents;
+    }
     contents.widthField = *widthField;
     contents.statedWidth = *widthField / 8;
     contents.statedHeight = *height;
@@ -29,6 +67,7 @@ SpriteFileContents parseSpriteFile(const QByteArray &bytes)
             contents.pixels.set(x, y, pixel.value_or(0));
         }
     }
+    contents.fallback = fallbackReasons(contents, bytes.size());
     return contents;
 }
 

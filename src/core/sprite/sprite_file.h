@@ -37,6 +37,10 @@ struct SpriteFileContents {
     CellGrid pixels;
     // The file ends before all of those pixels; the missing ones read as 0.
     bool pixelsMissing = false;
+    // Why the file could not be taken as it stands and what was read instead
+    // ("the file is 5 bytes long, shorter than its 11-byte header, so no
+    // pixel could be read"); empty for a sound sprite file.
+    QString fallback;
 
     bool isCut() const { return width != statedWidth || height != statedHeight; }
 };

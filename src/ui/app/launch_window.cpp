@@ -2,6 +2,7 @@
 
 #include "core/app/design_marker.h"
 #include "core/app/launch_plan.h"
+#include "core/app/quit_question.h"
 #include "core/app/start_options.h"
 #include "ui/app/tool_windows.h"
 #include "ui/common/artwork.h"
@@ -100,8 +101,25 @@ void Form1::placeBottomRight()
     move(left, top);
 }
 
+bool Form1::mayEndProgram()
+{
+    const QString question = quitQuestion(m_windows.unsavedWork());
+    if (!question.isEmpty()
+        && platform::showMessage(question, kQuitQuestionTitle, platform::Icon::Exclamation, platform::Buttons::YesNo)
+               != platform::Answer::Yes)
+        return false;
+    m_windows.finishWork();
+    return true;
+}
+
 void Form1::closeEvent(QCloseEvent *event)
 {
+    // Every way of closing the window comes here: its close box, the window
+    // manager, Alt+F4, the end of the session.
+    if (!mayEndProgram()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     Q_EMIT programEndRequested();
 }

@@ -9,7 +9,8 @@ namespace tav {
 class ToolWindows;
 
 // `Form1`, the launch window: one button per tool, the help folder and the
-// game. Closing it ends the program.
+// game. Closing it ends the program, after one question when a tool window
+// holds work that would be lost.
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -20,8 +21,12 @@ public:
     // Moves the window to the bottom-right corner of its screen.
     void placeBottomRight();
 
+    // Whether the kit may end now: true without unsaved work, or when the
+    // user agrees to lose it; work under way has then finished.
+    bool mayEndProgram();
+
 Q_SIGNALS:
-    // Closing the launch window ends the program at once.
+    // Closing the launch window ends the program.
     void programEndRequested();
 
 protected:

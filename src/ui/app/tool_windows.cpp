@@ -4,6 +4,7 @@
 #include "ui/app/about_window.h"
 #include "ui/app/launch_window.h"
 #include "ui/automap/map_overview.h"
+#include "ui/common/unsaved_work.h"
 #include "ui/common/window_frame.h"
 #include "ui/definitions/definition_parameters.h"
 #include "ui/enemy/enemy_editor.h"
@@ -110,6 +111,23 @@ void ToolWindows::showModal(ToolWindow id)
         delete guard.data();
         m_placed.erase(id);
     }
+}
+
+QStringList ToolWindows::unsavedWork() const
+{
+    QStringList work;
+    for (const auto &[id, w] : m_windows)
+        if (const auto *document = dynamic_cast<const UnsavedWork *>(w.data()))
+            if (const QString what = document->unsavedWork(); !what.isEmpty())
+                work.append(what);
+    return work;
+}
+
+void ToolWindows::finishWork()
+{
+    for (const auto &[id, w] : m_windows)
+        if (auto *document = dynamic_cast<UnsavedWork *>(w.data()))
+            document->finishWork();
 }
 
 void ToolWindows::destroyAll()

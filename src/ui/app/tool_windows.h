@@ -4,6 +4,7 @@
 #include "core/common/game_folder.h"
 
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -36,6 +37,12 @@ public:
     void showModal(ToolWindow id);
     // Destroys every window at once, without asking any of them.
     void destroyAll();
+
+    // What every loaded window would lose now, in loading order, each named
+    // as the window answers ("Macro editor (ELDER)").
+    QStringList unsavedWork() const;
+    // Lets every window finish its work under way.
+    void finishWork();
 
     static QWidget *createStandardWindow(ToolWindow id, ToolWindows &windows);
 

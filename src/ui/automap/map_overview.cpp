@@ -159,6 +159,7 @@ void Form4::Grid_RowColChange()
     const Result<std::optional<QString>> entry = readAutomapString(m_folder, x, y);
     if (entry && entry->has_value())
         m_text3->setText(**entry);
+    m_savedEntry.markSaved(m_text3->text());
 }
 
 void Form4::Command1_Click()
@@ -190,8 +191,20 @@ void Form4::Command5_Click()
 {
     const Status saved =
         saveAutomapString(m_folder, wholeValue(m_text1->text()), wholeValue(m_text2->text()), m_text3->text());
-    if (!saved)
-        platform::showError(saved.error());
+    if (!saved) {
+        platform::showError(QStringLiteral("The automap entry of square %1/%2 could not be saved in %3.")
+                                .arg(m_text1->text(), m_text2->text(), kAutomapTablePath),
+                            QStringLiteral("Error"), saved.error());
+        return;
+    }
+    m_savedEntry.markSaved(m_text3->text());
+}
+
+QString Form4::unsavedWork() const
+{
+    if (!m_savedEntry.isChanged(m_text3->text()))
+        return QString();
+    return QStringLiteral("MAP overview (square %1/%2)").arg(m_text1->text(), m_text2->text());
 }
 
 } // namespace tav

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/common/game_folder.h"
+#include "core/common/saved_mark.h"
+#include "ui/common/unsaved_work.h"
 
 #include <QWidget>
 
@@ -11,7 +13,7 @@ namespace tav {
 
 // `Form4`, the MAP overview: the world grid with the squares that have MAP
 // files, the automap string of the selected square, and the map editor.
-class Form4 : public QWidget {
+class Form4 : public QWidget, public UnsavedWork {
     Q_OBJECT
 public:
     explicit Form4(const GameFolder &folder, QWidget *parent = nullptr);
@@ -23,6 +25,10 @@ public:
     void Command4_Click();
     void Command5_Click();
 
+    // "MAP overview (square 05/03)" while the automap string box differs from
+    // what it showed when the square was chosen or the entry saved.
+    QString unsavedWork() const override;
+
 private:
     void Form_Load();
 
@@ -31,6 +37,7 @@ private:
     QLineEdit *m_text1 = nullptr;
     QLineEdit *m_text2 = nullptr;
     QLineEdit *m_text3 = nullptr;
+    SavedMark<QString> m_savedEntry;
 };
 
 } // namespace tav

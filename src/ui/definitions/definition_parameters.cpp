@@ -26,13 +26,16 @@ QPushButton *makeButton(const QString &name, const QString &caption, QWidget *pa
     return button;
 }
 
-void reportWriteFailure(const QString &gamePath, const Status &status)
+// True when the file was written.
+bool reportWriteFailure(const QString &gamePath, const Status &status)
 {
     if (status)
-        return;
-    platform::showError(QStringLiteral("%1 could not be saved: %2\nThe file was left as it was; "
+        return true;
+    platform::showError(QStringLiteral("%1 could not be saved. The file was left as it was; "
                                        "the change is kept in the list on screen.")
-                            .arg(gamePath, status.error()));
+                            .arg(gamePath),
+                        QStringLiteral("Error"), status.error());
+    return false;
 }
 
 void reportUnreadableFile(const QString &gamePath)
@@ -166,6 +169,8 @@ void Form9::Form_Load()
         problems << QStringLiteral("The mission goals could not be read from %1: %2").arg(kGoalsPath, goals.error());
     }
 
+    m_savedIdleSounds.markSaved(m_idleSounds);
+    m_savedGoals.markSaved(m_goals.descriptions());
     if (!problems.isEmpty())
         platform::showError(problems.join(QLatin1Char('\n'))
                             + QStringLiteral("\nThe list starts empty; the file is written with the next change."));
@@ -262,7 +267,8 @@ void Form9::saveIdleSounds(bool changed)
             reportUnreadableFile(kIdleSoundsPath);
         return;
     }
-    reportWriteFailure(kIdleSoundsPath, writeIdleSounds(m_folder, m_idleSounds));
+    if (reportWriteFailure(kIdleSoundsPath, writeIdleSounds(m_folder, m_idleSounds)))
+        m_savedIdleSounds.markSaved(m_idleSounds);
 }
 
 void Form9::saveGoals()
@@ -271,7 +277,20 @@ void Form9::saveGoals()
         reportUnreadableFile(kGoalsPath);
         return;
     }
-    reportWriteFailure(kGoalsPath, writeGoalList(m_folder, m_goals));
+    if (reportWriteFailure(kGoalsPath, writeGoalList(m_folder, m_goals)))
+        m_savedGoals.markSaved(m_goals.descriptions());
+}
+
+QString Form9::unsavedWork() const
+{
+    QStringList files;
+    if (m_savedIdleSounds.isChanged(m_idleSounds))
+        files << kIdleSoundsPath;
+    if (m_savedGoals.isChanged(m_goals.descriptions()))
+        files << kGoalsPath;
+    if (files.isEmpty())
+        return QString();
+    return QStringLiteral("Definition parameters (%1)").arg(files.join(QStringLiteral(", ")));
 }
 
 } // namespace tav

@@ -42,6 +42,17 @@ Form16::Form16(const GameFolder &folder, QWidget *parent)
     setWindowTitle(kCaptionPrefix + kNoName);
     buildControls();
     Form_Load();
+    m_savedUnit.markSaved(shownUnit());
+}
+
+QString Form16::unsavedWork() const
+{
+    if (!m_savedUnit.isChanged(shownUnit()))
+        return QString();
+    // After a save the name box is empty; the caption still names the unit.
+    const QString name = m_combo1->currentText().isEmpty() ? windowTitle().mid(kCaptionPrefix.size())
+                                                           : m_combo1->currentText();
+    return QStringLiteral("Enemy editor (%1)").arg(name);
 }
 
 void Form16::Form_Load()
@@ -146,8 +157,11 @@ void Form16::Command1_Click()
     setCaptionFromName();
     const UnitReading reading = readUnitFile(m_folder, name);
     showReading(reading);
-    if (!reading.complete())
-        platform::showError(QStringLiteral("File not found!"));
+    if (!reading.complete()) {
+        platform::showError(QStringLiteral("File not found!"), QStringLiteral("Error"), reading.error);
+        return;
+    }
+    m_savedUnit.markSaved(shownUnit());
 }
 
 // Shows the fields a reading produced in file order, so a reading that
@@ -221,10 +235,12 @@ void Form16::Command2_Click()
     if (!acceptUnitName(name))
         return;
     setCaptionFromName();
-    if (!writeUnitFile(m_folder, name, shownUnit())) {
-        platform::showError(QStringLiteral("File could not be saved!"));
+    const Unit unit = shownUnit();
+    if (const Status written = writeUnitFile(m_folder, name, unit); !written) {
+        platform::showError(QStringLiteral("File could not be saved!"), QStringLiteral("Error"), written.error());
         return;
     }
+    m_savedUnit.markSaved(unit);
     rebuildUnitNames();
 }
 
@@ -246,6 +262,7 @@ void Form16::Command3_Click()
     m_text1->setText(fresh.description);
     m_combo1->setEditText(kNoName);
     setCaptionFromName();
+    m_savedUnit.markSaved(shownUnit());
 }
 
 void Form16::Command4_Click()

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/common/game_folder.h"
+#include "core/common/saved_mark.h"
 #include "core/enemy/unit_file.h"
+#include "ui/common/unsaved_work.h"
 
 #include <QWidget>
 
@@ -20,7 +22,7 @@ class UpDown;
 
 // `Form16`, the enemy editor: one unit file at a time, named by the unit
 // name box, loaded, edited and saved field by field.
-class Form16 : public QWidget {
+class Form16 : public QWidget, public UnsavedWork {
     Q_OBJECT
 public:
     explicit Form16(const GameFolder &folder, QWidget *parent = nullptr);
@@ -37,6 +39,9 @@ public:
 
     // The unit as the controls show it.
     enemy::Unit shownUnit() const;
+    // "Enemy editor (NAME)" while the fields differ from the unit last
+    // loaded, saved or started new.
+    QString unsavedWork() const override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -53,6 +58,7 @@ private:
     bool acceptUnitName(QString &name) const;
 
     GameFolder m_folder;
+    SavedMark<enemy::Unit> m_savedUnit;
     QComboBox *m_combo1 = nullptr;
     QLineEdit *m_text1 = nullptr;
     QListWidget *m_list1 = nullptr;

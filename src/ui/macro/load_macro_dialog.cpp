@@ -99,7 +99,8 @@ void Form3::loadIntoEditor(const QString &name)
 {
     const Result<QByteArray> contents = readMacroFile(m_folder, name);
     if (!contents) {
-        platform::showError(QStringLiteral("The macro could not be loaded.\n%1").arg(contents.error()));
+        platform::showError(QStringLiteral("The macro could not be loaded."), QStringLiteral("Error"),
+                            contents.error());
         return;
     }
     MacroBodyEdit &body = m_editor.body();

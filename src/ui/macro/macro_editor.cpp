@@ -118,6 +118,19 @@ Form2::Form2(const GameFolder &folder, QWidget *parent)
     setWindowTitle(kNoName + kCaption + kUnsaved);
     resize(sizeTw(9600, 6600));
     layoutControls();
+    m_savedMark.markSaved(form());
+}
+
+std::pair<QString, QString> Form2::form() const
+{
+    return {m_text1->text(), m_text2->bodyText()};
+}
+
+QString Form2::unsavedWork() const
+{
+    if (!m_savedMark.isChanged(form()))
+        return QString();
+    return QStringLiteral("Macro editor (%1)").arg(m_text1->text());
 }
 
 QString Form2::macroName() const
@@ -136,6 +149,8 @@ void Form2::setMacroName(const QString &name)
 void Form2::markSaved()
 {
     setWindowTitle(m_text1->text() + kCaption);
+    m_savedMark.markSaved(form());
+    m_ownName = m_text1->text();
 }
 
 void Form2::markUnsaved()
@@ -151,9 +166,13 @@ void Form2::Command1_Click()
 
 void Form2::Command2_Click()
 {
-    const Status saved = saveMacro(m_folder, m_text1->text(), m_text2->bodyText());
+    const QString name = m_text1->text();
+    if (replacesOtherMacro(m_folder, name, m_ownName)
+        && !platform::askYesNo(replaceMacroQuestion(name), QStringLiteral("Warning!")))
+        return;
+    const Status saved = saveMacro(m_folder, name, m_text2->bodyText());
     if (!saved) {
-        platform::showError(QStringLiteral("The macro could not be saved.\n%1").arg(saved.error()));
+        platform::showError(QStringLiteral("The macro could not be saved."), QStringLiteral("Error"), saved.error());
         return;
     }
     markSaved();
@@ -165,6 +184,9 @@ void Form2::Command3_Click()
     m_text1->setText(kNoName);
     m_text2->assign(QString());
     markUnsaved();
+    // An empty macro loses nothing; it belongs to no file yet.
+    m_savedMark.markSaved(form());
+    m_ownName.reset();
 }
 
 void Form2::Command4_Click()

@@ -21,6 +21,8 @@ public:
         QMessageBox box(QApplication::activeWindow());
         box.setWindowTitle(request.title);
         box.setText(request.text);
+        // Shown at once under the text, not folded away: it is the reason.
+        box.setInformativeText(request.detail);
         // The user can select and copy what a box says (a path, an error).
         box.setTextInteractionFlags(Qt::TextSelectableByMouse);
         switch (request.icon) {

@@ -15,6 +15,9 @@ struct MessageRequest {
     QString title;
     Icon icon = Icon::None;
     Buttons buttons = Buttons::Ok;
+    // The reason behind the text (a writer's "ORC.UNI is read-only."), shown
+    // apart from it, so a fixed message text stays exactly as it is.
+    QString detail;
 };
 
 struct InputRequest {
@@ -51,9 +54,10 @@ Dialogs &dialogs();
 // Installs a replacement (not owned); nullptr restores the real boxes.
 void installDialogs(Dialogs *replacement);
 
-inline Answer showMessage(const QString &text, const QString &title, Icon icon, Buttons buttons = Buttons::Ok)
+inline Answer showMessage(const QString &text, const QString &title, Icon icon, Buttons buttons = Buttons::Ok,
+                          const QString &detail = QString())
 {
-    return dialogs().message({text, title, icon, buttons});
+    return dialogs().message({text, title, icon, buttons, detail});
 }
 
 inline std::optional<QString> askInput(const QString &prompt, const QString &title,
@@ -68,15 +72,16 @@ inline std::optional<QString> chooseFile(FileChoice kind, const QString &title, 
     return dialogs().chooseFile({kind, title, startPath, filter});
 }
 
-// The kit's usual boxes.
-inline void showError(const QString &text, const QString &title = QStringLiteral("Error"))
+// The kit's usual boxes. A failure's reason goes into the detail.
+inline void showError(const QString &text, const QString &title = QStringLiteral("Error"),
+                      const QString &detail = QString())
 {
-    showMessage(text, title, Icon::Critical);
+    showMessage(text, title, Icon::Critical, Buttons::Ok, detail);
 }
 
-inline bool askYesNo(const QString &text, const QString &title)
+inline bool askYesNo(const QString &text, const QString &title, const QString &detail = QString())
 {
-    return showMessage(text, title, Icon::Question, Buttons::YesNo) == Answer::Yes;
+    return showMessage(text, title, Icon::Question, Buttons::YesNo, detail) == Answer::Yes;
 }
 
 } // namespace tav::platform

@@ -90,6 +90,15 @@ public:
         }
         return false;
     }
+
+    WatchedProgram *startWatched(const GameFolder &folder, const QString &commandLine, WindowStyle,
+                                 QObject *owner) override
+    {
+        const StartTarget target = resolve(folder, commandLine);
+        if (target.kind != StartTarget::Kind::Program)
+            return nullptr;
+        return startWatchedProcess(folder, target.path, target.arguments, owner);
+    }
 };
 
 DesktopLauncher &desktopLauncher()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/common/game_folder.h"
+#include "ui/platform/watched_program.h"
 
 #include <QString>
 
@@ -9,12 +10,17 @@ namespace tav::platform {
 enum class WindowStyle { NormalFocus, Hidden };
 
 // Starts command lines ("explorer HELP", "Tavaria", "SPRSVR GRAFIK\X.SPR")
-// in the working folder, detached and never through a shell. The kit never
-// waits for a started program; a failure is reported only by the result.
+// in the working folder, never through a shell. The kit never waits for a
+// started program; a failure is reported only by the result.
 class Launcher {
 public:
     virtual ~Launcher() = default;
+    // Starts the command line detached.
     virtual bool start(const GameFolder &folder, const QString &commandLine, WindowStyle style) = 0;
+    // Starts the command line's program as a process the kit watches, owned
+    // by owner; nullptr when the program cannot be found.
+    virtual WatchedProgram *startWatched(const GameFolder &folder, const QString &commandLine, WindowStyle style,
+                                         QObject *owner) = 0;
 };
 
 Launcher &launcher();

@@ -135,6 +135,7 @@ void Form6::Form_Load()
     m_state.inventory.clear();
     m_state.hero.setArmor(0);
     showState();
+    m_savedLines.markSaved(shownFileLines());
 }
 
 void Form6::fillDataSetList()
@@ -184,14 +185,16 @@ void Form6::Combo1_Click()
 void Form6::Command1_Click()
 {
     takeGoalAndMapTexts();
-    if (!loadPlayerFile(m_folder, playerFilePath(), m_state)) {
-        platform::showError(QStringLiteral("The SaveGame file could not be opened!"));
+    if (const Status loaded = loadPlayerFile(m_folder, playerFilePath(), m_state); !loaded) {
+        platform::showError(QStringLiteral("The SaveGame file could not be opened!"), QStringLiteral("Error"),
+                            loaded.error());
         return;
     }
     setFieldOrigin(selectedFile());
     showState();
     showGoalAndMapTexts();
     goalMapFrame()->Finder();
+    m_savedLines.markSaved(shownFileLines());
 }
 
 void Form6::Command2_Click()
@@ -202,11 +205,31 @@ void Form6::Command2_Click()
         question && !platform::askYesNo(*question, QStringLiteral("Save SaveGame")))
         return;
     takeGoalAndMapTexts();
-    if (!savePlayerFile(m_folder, playerFilePath(), m_state)) {
-        platform::showError(QStringLiteral("The SaveGame file could not be saved!"));
+    if (const Status saved = savePlayerFile(m_folder, playerFilePath(), m_state); !saved) {
+        platform::showError(QStringLiteral("The SaveGame file could not be saved!"), QStringLiteral("Error"),
+                            saved.error());
         return;
     }
     setFieldOrigin(target);
+    m_savedLines.markSaved(playerFileLines(m_state));
+}
+
+QStringList Form6::shownFileLines() const
+{
+    PlayerState shown = m_state;
+    for (const auto &[box, text] : goalAndMapBoxes(goalMapFrame(), shown.goalAndMap))
+        *text = box->text();
+    return playerFileLines(shown);
+}
+
+QString Form6::unsavedWork() const
+{
+    if (!m_savedLines.isChanged(shownFileLines()))
+        return QString();
+    const QString file = m_fieldOrigin
+                             ? dataSetFilePath(dataSetFolderName(m_fieldOrigin->dataSet), m_fieldOrigin->fileName)
+                             : QStringLiteral("nothing loaded");
+    return QStringLiteral("SaveGame editor (%1)").arg(file);
 }
 
 FieldOrigin Form6::selectedFile() const

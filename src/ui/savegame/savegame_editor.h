@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/common/game_folder.h"
+#include "core/common/saved_mark.h"
 #include "core/savegame/field_origin.h"
 #include "core/savegame/player_file.h"
+#include "ui/common/unsaved_work.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -24,7 +26,7 @@ class WeaponsPage;
 // `Form6`, the SaveGame editor window: the data set choice above three tab
 // pages ("Basic hero data", "Weapons, spells etc.", "Inventory"), and the
 // buttons that load, save and delete the selected set's savegame.
-class Form6 : public QWidget {
+class Form6 : public QWidget, public UnsavedWork {
     Q_OBJECT
 public:
     explicit Form6(const GameFolder &folder, QWidget *parent = nullptr);
@@ -47,6 +49,10 @@ public:
     const std::optional<FieldOrigin> &fieldOrigin() const { return m_fieldOrigin; }
     GoalMapFrame *goalMapFrame() const;
 
+    // "SaveGame editor (GAMEDATA\SAVE2\PLAYER.STS)" while the fields differ
+    // from what "save" wrote or "load" read last, line for line of the file.
+    QString unsavedWork() const override;
+
 private:
     void Form_Load();
     void fillDataSetList();
@@ -55,10 +61,13 @@ private:
     void showGoalAndMapTexts();
     FieldOrigin selectedFile() const;
     void setFieldOrigin(const FieldOrigin &origin);
+    // The lines "save" would write now.
+    QStringList shownFileLines() const;
 
     GameFolder m_folder;
     PlayerState m_state;
     std::optional<FieldOrigin> m_fieldOrigin;
+    SavedMark<QStringList> m_savedLines;
     QStringList m_itemNames;
     QComboBox *m_combo1 = nullptr;
     QLineEdit *m_text1 = nullptr;

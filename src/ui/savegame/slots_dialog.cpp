@@ -88,7 +88,8 @@ void Form11::Command1_Click()
             failures.append(written.error());
     }
     if (!failures.isEmpty())
-        platform::showError(QStringLiteral("The slot settings could not be saved!\n") + failures.join(QLatin1Char('\n')));
+        platform::showError(QStringLiteral("The slot settings could not be saved!"), QStringLiteral("Error"),
+                            failures.join(QLatin1Char('\n')));
     accept();
 }
 

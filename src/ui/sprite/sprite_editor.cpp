@@ -286,6 +286,7 @@ void Form12::UndoButton_Click()
 void Form12::Command4_Click()
 {
     m_document.newSprite();
+    tookNewSprite();
 }
 
 void Form12::Command14_Click()
@@ -299,7 +300,8 @@ void Form12::Command1_Click()
     paletteWindow();
     Form13 dialog(m_folder, m_palette, m_document, this);
     dialog.setName(m_document.name());
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted)
+        tookLoadedSprite(dialog.loadFallback());
 }
 
 void Form12::Command3_Click()
@@ -315,41 +317,6 @@ void Form12::Command3_Click()
         return;
     }
     Command2_Click();
-}
-
-void Form12::Command2_Click()
-{
-    const QString name = m_document.name();
-    if (name.isEmpty()) {
-        Command3_Click();
-        return;
-    }
-    const Status handedOver = writeTextFile(m_folder.resolve(kHandoffFileName),
-                                            handoffLines(m_document.XSize(), m_document.YSize(), m_document.Matrix()));
-    if (!handedOver) {
-        platform::showError(QStringLiteral("The sprite was not saved: the hand-off file for the sprite saver "
-                                           "could not be written. %1")
-                                .arg(handedOver.error()),
-                            QStringLiteral("Error!"));
-        return;
-    }
-    if (!isDosSpriteName(name)) {
-        platform::showMessage(kDosNameMessage, QStringLiteral("Error!"), platform::Icon::Critical);
-        return;
-    }
-    if (const Status inside = checkSpriteFileName(name); !inside) {
-        platform::showError(inside.error(), QStringLiteral("Error!"));
-        return;
-    }
-    bool started = false;
-    {
-        platform::PleaseWait wait(this, false);
-        started = platform::startCommand(m_folder, saverCommandLine(name), platform::WindowStyle::Hidden);
-    }
-    if (!started)
-        platform::showError(QStringLiteral("The sprite saver SPRSVR could not be started, so %1 was not written.")
-                                .arg(spriteFileGamePath(name)),
-                            QStringLiteral("Error!"));
 }
 
 void Form12::Check1_Click()

@@ -6,6 +6,8 @@
 #include "core/sprite/screen_palette.h"
 #include "core/sprite/sprite_document.h"
 #include "core/sprite/sprite_operations.h"
+#include "core/sprite/sprite_save_state.h"
+#include "ui/common/unsaved_work.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -21,6 +23,9 @@ class QSlider;
 class QToolButton;
 
 namespace tav {
+namespace platform {
+class WatchedProgram;
+}
 
 class ColourSwatch;
 class Form8;
@@ -33,7 +38,7 @@ class SpriteColourMap;
 // preview, the drawing colours and modes, undo, the declared size and the
 // file commands. The sprite itself lives in the document; the window forwards
 // events to it and repaints what it announces.
-class Form12 : public QWidget {
+class Form12 : public QWidget, public UnsavedWork {
     Q_OBJECT
 public:
     explicit Form12(const GameFolder &folder, QWidget *parent = nullptr);
@@ -85,6 +90,12 @@ public:
     void importImage();
     void importImageFile(const QString &diskPath);
 
+    // "Sprite editor (\UNITS\BATU1)" while the cells or size differ from the
+    // sprite last loaded, started new or saved, or while a save runs.
+    QString unsavedWork() const override;
+    // Waits (briefly) for the saves the sprite saver is still writing.
+    void finishWork() override;
+
 Q_SIGNALS:
     // The colour of index 0 changed ("pink backg"); windows that keep
     // pictures of sprites repaint them.
@@ -111,6 +122,12 @@ private:
     void showMode();
     void colourPicked(int index, int button);
     SpriteColourMap imageColours();
+    // Save, load and new as the saved mark sees them (sprite_editor_saving.cpp).
+    bool mayReplaceDamagedFile(const QString &name);
+    void startSaver(const QString &name);
+    void saverEnded(const SpriteImage &saved, const QString &name, int exitCode, const QString &errorOutput);
+    void tookLoadedSprite(const QString &fallback);
+    void tookNewSprite();
 
     GameFolder m_folder;
     ScreenPalette m_palette;
@@ -118,6 +135,8 @@ private:
     DrawingTools m_tools{m_document};
     SpriteOperations m_operations{m_document, m_tools};
     Scrapboard m_scrapboard;
+    SpriteSaveState m_saveState{m_document.snapshot()};
+    QList<QPointer<platform::WatchedProgram>> m_savers;
     QPointer<Form8> m_form8;
     QPointer<Form14> m_form14;
     bool m_arranged = false;

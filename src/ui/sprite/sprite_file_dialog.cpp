@@ -202,11 +202,12 @@ void Form13::Command1_Click()
     const QString path = m_folder.resolve(spriteFileGamePath(name));
     const Result<SpriteFileContents> read = readSpriteFile(path);
     if (!read) {
-        platform::showError(QStringLiteral("The sprite %1 could not be loaded: %2").arg(name, read.error()),
-                            QStringLiteral("Error!"));
+        platform::showError(QStringLiteral("The sprite %1 could not be loaded.").arg(name), QStringLiteral("Error!"),
+                            read.error());
         return;
     }
     m_editor.loadSprite(name, read.value());
+    m_loadFallback = read->fallback;
     accept();
 }
 

@@ -30,6 +30,9 @@ public:
     bool isLoadMode() const;
     // Puts a name into the name box, as the editor does before showing it.
     void setName(const QString &name);
+    // After "OK" in load mode: why the file could not be taken as it stands
+    // and what was read instead; empty for a sound file.
+    const QString &loadFallback() const { return m_loadFallback; }
 
     void List1_Click();
     void List2_Click();
@@ -51,6 +54,7 @@ private:
     SpritePreview *m_picture2 = nullptr;
     QLabel *m_dimen = nullptr;
     QPushButton *m_ok = nullptr;
+    QString m_loadFallback;
 };
 
 } // namespace tav

@@ -129,3 +129,22 @@ TEST(SpriteFile, WritingRefusesSizesAndPixelCountsThatDoNotFit)
     EXPECT_EQ(tmp.read("ORC.SPR"), spriteFileBytes(2, 2, QByteArray(4, '\x07')));
     EXPECT_FALSE(readSpriteFile(tmp.disk("MISSING.SPR")));
 }
+
+TEST(SpriteFile, EveryFallbackOfTheReaderIsSaidAndASoundFileHasNone)
+{
+    const struct {
+        QByteArray bytes;
+        const char *said;
+    } cases[] = {
+        {QByteArray("TAVSPR\x01\x08", 8), "8 bytes long, shorter than its 11-byte header"},
+        {header(4 * 8, 2) + QByteArray(3, '\x05'), "ends before its last pixel (3 of 8 pixel bytes"},
+        {header(41 * 8, 2) + QByteArray(82, '\x05'), "size 41 x 2 is beyond 40 x 40"},
+        {header(75, 1) + QByteArray(9, '\x05'), "width field 75 is not a multiple of 8"},
+        {header(0, 3), "size 0 x 3 is not 1 to 40"},
+    };
+    for (const auto &c : cases) {
+        const QString fallback = parseSpriteFile(c.bytes).fallback;
+        EXPECT_TRUE(fallback.contains(QLatin1String(c.said))) << fallback.toStdString();
+    }
+    EXPECT_EQ(parseSpriteFile(header(2 * 8, 1) + "\x01\x02").fallback, QString());
+}

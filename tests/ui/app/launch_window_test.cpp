@@ -1,7 +1,9 @@
 #include "ui/app/launch_window.h"
 #include "ui/app/tool_windows.h"
 
+#include "core/app/quit_question.h"
 #include "support/scripted_platform.h"
+#include "ui/common/unsaved_work.h"
 #include "support/temp_game_folder.h"
 
 #include <QFile>
@@ -18,6 +20,14 @@ using tav::test::TempGameFolder;
 
 namespace {
 
+// A tool window holding a document, its answer set by the test.
+struct DocumentWindow : QWidget, UnsavedWork {
+    QString work;
+    int finished = 0;
+    QString unsavedWork() const override { return work; }
+    void finishWork() override { ++finished; }
+};
+
 struct LaunchFixture : ::testing::Test {
     ScriptedPlatform platform;
     TempGameFolder tmp;
@@ -29,7 +39,7 @@ struct LaunchFixture : ::testing::Test {
         windows = std::make_unique<ToolWindows>(tmp.folder(), [](ToolWindow id, ToolWindows &w) -> QWidget * {
             if (id == ToolWindow::Launch)
                 return ToolWindows::createStandardWindow(id, w);
-            auto *widget = new QWidget;
+            auto *widget = id == ToolWindow::Macro || id == ToolWindow::Sprite ? new DocumentWindow : new QWidget;
             widget->setObjectName(QStringLiteral("tool%1").arg(int(id)));
             return widget;
         });
@@ -145,4 +155,43 @@ TEST_F(LaunchFixture, ClosingAsksTheProgramToEnd)
     launch->show();
     launch->close();
     EXPECT_EQ(ended.count(), 1);
+}
+
+TEST_F(LaunchFixture, ClosingWithUnsavedWorkAsksOnceAndNoKeepsTheKitRunning)
+{
+    tmp.write("design.sts", "x");
+    Form1 *launch = makeLaunch();
+    QSignalSpy ended(launch, &Form1::programEndRequested);
+    auto *macro = static_cast<DocumentWindow *>(windows->load(ToolWindow::Macro));
+    auto *sprite = static_cast<DocumentWindow *>(windows->load(ToolWindow::Sprite));
+    macro->work = "Macro editor (ELDER)";
+    sprite->work = "Sprite editor (\\UNITS\\BATU1)";
+    windows->show(ToolWindow::Macro);
+    launch->show();
+
+    platform.dialogs.answerNext(platform::Answer::No);
+    launch->close();
+    ASSERT_EQ(platform.dialogs.count(), 1);
+    EXPECT_EQ(platform.dialogs.lastMessage().text, "Unsaved changes in: Macro editor (ELDER), Sprite editor "
+                                                   "(\\UNITS\\BATU1). Quit and lose them?");
+    EXPECT_EQ(platform.dialogs.lastMessage().title, kQuitQuestionTitle);
+    EXPECT_EQ(platform.dialogs.lastMessage().buttons, platform::Buttons::YesNo);
+    EXPECT_EQ(ended.count(), 0);
+    EXPECT_TRUE(launch->isVisible());
+    EXPECT_TRUE(macro->isVisible());
+    EXPECT_EQ(macro->finished, 0);
+
+    platform.dialogs.answerNext(platform::Answer::Yes);
+    launch->close();
+    EXPECT_EQ(platform.dialogs.count(), 2);
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_EQ(sprite->finished, 1) << "a save under way finishes before the kit ends";
+
+    // Nothing to lose: no question at all.
+    macro->work.clear();
+    sprite->work.clear();
+    launch->show();
+    launch->close();
+    EXPECT_EQ(platform.dialogs.count(), 2);
+    EXPECT_EQ(ended.count(), 2);
 }

@@ -140,7 +140,7 @@ TEST_F(MacroEditorFixture, SavesTheBodyOrSaysWhyNot)
     tmp.mkdir("GAMEDATA/MAKRO");
     name()->setText("..\\x");
     button("Command2")->click();
-    EXPECT_TRUE(platform.dialogs.lastMessage().text.contains("separator"));
+    EXPECT_TRUE(platform.dialogs.lastMessage().detail.contains("separator"));
     EXPECT_EQ(editor.windowTitle(), "..\\x - Tav Macro editor (unsaved)");
 
     name()->selectAll();
@@ -232,4 +232,34 @@ TEST_F(MacroEditorFixture, EditsInTheBoxGiveWhatTheWholeBodyPassGives)
             ASSERT_EQ(formatBody(body()->bodyText(), 0).text, body()->bodyText());
         }
     }
+}
+
+TEST_F(MacroEditorFixture, SavingOverAnotherExistingMacroAsksFirst)
+{
+    tmp.write("GAMEDATA/MAKRO/ELDER.cmd", "TEXT old");
+    tmp.write("GAMEDATA/MAKRO/SHOP.cmd", "TEXT shop");
+    name()->setText("elder"); // finds ELDER.cmd whatever the letter case
+    body()->assign("TEXT new");
+    platform.dialogs.answerNext(platform::Answer::No);
+    button("Command2")->click();
+    ASSERT_EQ(platform.dialogs.count(), 1);
+    EXPECT_EQ(platform.dialogs.lastMessage().buttons, platform::Buttons::YesNo);
+    EXPECT_TRUE(platform.dialogs.lastMessage().text.contains("elder"));
+    EXPECT_EQ(tmp.read("GAMEDATA/MAKRO/ELDER.cmd"), "TEXT old");
+    EXPECT_EQ(editor.unsavedWork(), "Macro editor (elder)");
+
+    button("Command2")->click(); // Yes
+    EXPECT_EQ(tmp.read("GAMEDATA/MAKRO/ELDER.cmd"), "TEXT new");
+    button("Command2")->click(); // its own file now: no question
+    EXPECT_EQ(platform.dialogs.count(), 2);
+
+    name()->setText("SHOP");
+    platform.dialogs.answerNext(platform::Answer::No);
+    button("Command2")->click();
+    EXPECT_EQ(platform.dialogs.count(), 3);
+    EXPECT_EQ(tmp.read("GAMEDATA/MAKRO/SHOP.cmd"), "TEXT shop");
+    name()->setText("NEWONE");
+    button("Command2")->click();
+    EXPECT_EQ(platform.dialogs.count(), 3) << "a new name replaces nothing";
+    EXPECT_TRUE(tmp.exists("GAMEDATA/MAKRO/NEWONE.cmd"));
 }

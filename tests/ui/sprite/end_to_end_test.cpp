@@ -4,6 +4,7 @@
 
 #include "core/common/command_line.h"
 #include "sprite_ui_support.h"
+#include "support/file_size_limit.h"
 #include "support/scripted_platform.h"
 #include "ui/platform/launcher.h"
 
@@ -39,29 +40,35 @@ SaverRun runSaver(const TempGameFolder &tmp, const QStringList &arguments)
     return run;
 }
 
-// Starts SPRSVR for real and waits for it, so the test can look at its work.
+// Starts the built SPRSVR for real as the editor's watched process and
+// records how each run ended; the editor's finishWork() waits for it.
 class SaverLauncher : public platform::Launcher {
 public:
-    explicit SaverLauncher(const TempGameFolder &tmp)
-        : m_tmp(tmp)
+    explicit SaverLauncher(QString saver = kSaver)
+        : m_saver(std::move(saver))
     {
         platform::installLauncher(this);
     }
     ~SaverLauncher() override { platform::installLauncher(nullptr); }
 
-    bool start(const GameFolder &, const QString &commandLine, platform::WindowStyle) override
+    bool start(const GameFolder &, const QString &, platform::WindowStyle) override { return false; }
+
+    platform::WatchedProgram *startWatched(const GameFolder &folder, const QString &commandLine,
+                                           platform::WindowStyle, QObject *owner) override
     {
         const CommandLine line = CommandLine::parse(commandLine);
         if (line.program.compare(QLatin1String("SPRSVR"), Qt::CaseInsensitive) != 0)
-            return false;
-        runs.push_back(runSaver(m_tmp, line.arguments));
-        return true;
+            return nullptr;
+        platform::WatchedProgram *program = platform::startWatchedProcess(folder, m_saver, line.arguments, owner);
+        QObject::connect(program, &platform::WatchedProgram::ended, program,
+                         [this](int exitCode, const QString &errors) { runs.push_back({exitCode, errors}); });
+        return program;
     }
 
     std::vector<SaverRun> runs;
 
 private:
-    const TempGameFolder &m_tmp;
+    QString m_saver;
 };
 
 struct SaverFixture : ::testing::Test {
@@ -78,7 +85,7 @@ struct SaverFixture : ::testing::Test {
 TEST_F(SaverFixture, ADrawnSpriteSavedAndLoadedBackComesBackPixelForPixel)
 {
     ScriptedPlatform platform;
-    SaverLauncher saver(tmp);
+    SaverLauncher saver;
     tmp.write("GAMEDATA/MASTER.PAL", testPalette());
     tmp.mkdir("GRAFIK/UNITS");
     Form12 editor(tmp.folder());
@@ -106,6 +113,7 @@ TEST_F(SaverFixture, ADrawnSpriteSavedAndLoadedBackComesBackPixelForPixel)
         dialog->findChild<QPushButton *>("Command1")->click();
     });
     editor.findChild<QPushButton *>("Command3")->click();
+    editor.finishWork();
     ASSERT_EQ(saver.runs.size(), 1u);
     EXPECT_EQ(saver.runs[0].exitCode, 0) << saver.runs[0].errorOutput.toStdString();
     const QByteArray file = tmp.read("GRAFIK/UNITS/TEST1.SPR");
@@ -168,4 +176,58 @@ TEST_F(SaverFixture, TheSaverResolvesLetterCaseAndMakesAMissingSubfolder)
     run = runSaver(tmp, {"GRAFIK\\NEWDIR\\ORC.SPR"});
     EXPECT_EQ(run.exitCode, 0) << run.errorOutput.toStdString();
     EXPECT_TRUE(tmp.exists("grafik/NEWDIR/ORC.SPR"));
+}
+
+TEST_F(SaverFixture, TheSaversFailureIsShownWithItsOwnMessage)
+{
+    ScriptedPlatform platform;
+    tmp.write("GRAFIK/ORC.SPR", spriteFileBytes(1, 1, "\x05"));
+    tmp.makeReadOnly("GRAFIK/ORC.SPR");
+    Form12 editor(tmp.folder());
+    editor.document().setName("\\ORC");
+    {
+        SaverLauncher saver;
+        editor.findChild<QPushButton *>("Command2")->click();
+        editor.finishWork();
+        ASSERT_EQ(saver.runs.size(), 1u);
+    }
+    ASSERT_EQ(platform.dialogs.count(), 1);
+    EXPECT_EQ(platform.dialogs.lastMessage().detail, "sprsvr: ORC.SPR is read-only.");
+    EXPECT_EQ(tmp.read("GRAFIK/ORC.SPR"), spriteFileBytes(1, 1, "\x05"));
+    EXPECT_EQ(editor.unsavedWork(), "Sprite editor (\\ORC)");
+
+    {
+        SaverLauncher missing(kSaver + QStringLiteral("-missing"));
+        editor.findChild<QPushButton *>("Command2")->click();
+        editor.finishWork();
+    }
+    ASSERT_EQ(platform.dialogs.count(), 2);
+    EXPECT_TRUE(platform.dialogs.lastMessage().text.contains("GRAFIK\\ORC.SPR"));
+    EXPECT_TRUE(platform.dialogs.lastMessage().detail.contains("could not be started"));
+}
+
+TEST_F(SaverFixture, TheSaverWritesSpritesOnlyAndLeavesNoFolderFromAFailedSave)
+{
+    tmp.write("GAMEDATA/MASTER.PAL", "palette");
+    tmp.write("SPREDIT.TMP", "1\r\n1\r\n5\r\n");
+    for (const char *target : {"GAMEDATA\\MASTER.PAL", "GRAFIK\\ORC.PAL", "ORC.SPR", "GRAFIK\\A\\B\\ORC.SPR",
+                               "GRAFIK\\..\\ORC.SPR", "GRAFIK\\.SPR", "GRAFIK\\\\ORC.SPR"}) {
+        const SaverRun run = runSaver(tmp, {QString::fromLatin1(target)});
+        EXPECT_EQ(run.exitCode, 2) << target;
+        EXPECT_EQ(run.errorOutput.count(QLatin1Char('\n')), 1) << run.errorOutput.toStdString();
+    }
+    EXPECT_EQ(tmp.read("GAMEDATA/MASTER.PAL"), "palette");
+    EXPECT_FALSE(tmp.exists("GRAFIK"));
+    EXPECT_FALSE(tmp.exists("ORC.SPR"));
+
+    QProcess process;
+    process.setWorkingDirectory(tmp.root());
+    limitFileSizeOf(process, 0); // a full disk
+    process.start(kSaver, {"GRAFIK\\NEW\\ORC.SPR"});
+    ASSERT_TRUE(process.waitForFinished(20000));
+    EXPECT_EQ(process.exitCode(), 1);
+    const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+    EXPECT_TRUE(errors.contains("not enough space")) << errors.toStdString();
+    EXPECT_FALSE(errors.contains("unchanged")) << "there was no file before";
+    EXPECT_FALSE(tmp.exists("GRAFIK")) << "the folders it made are gone again";
 }
