@@ -17,13 +17,13 @@ void checkMacroLine(Findings &findings, const QString &file, int lineNumber, con
     const QString formatted = AutoFormat(line);
     if (formatted != line)
         findings.warning(file, lineNumber, "macro-format",
-                         QStringLiteral("the editor's formatting changes this line to '%1'").arg(formatted));
+                         QStringLiteral("the editor's formatting changes this line to %1").arg(quoted(formatted)));
     if (formatted.isEmpty() || formatted.startsWith(QLatin1Char('\'')) || formatted.startsWith(QLatin1Char('%')))
         return;
     const QString code = upperCaseIn1252(commandCode(formatted).toString());
     if (firstPresetWithCode(code) < 0)
         findings.warning(file, lineNumber, "macro-unknown-command",
-                         QStringLiteral("command code '%1' is not in the kit's vocabulary").arg(code));
+                         QStringLiteral("command code %1 is not in the kit's vocabulary").arg(quoted(code)));
 }
 
 } // namespace
@@ -41,7 +41,7 @@ void checkMacros(CheckContext &context)
         for (qsizetype i = 0; i < text.lines.size(); ++i)
             checkMacroLine(context.findings, entry.gamePath, int(i) + 1, text.lines[i]);
         const MacroInfo info = classifyMacro(*bytes);
-        context.findings.report().macros.append({entry.gamePath, info.type, info.info});
+        context.findings.report().macros.append({entry.gamePath, QString(), info.type, info.info});
     }
 }
 
