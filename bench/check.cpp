@@ -143,7 +143,7 @@ int readEveryFile(const QByteArray &folder, QByteArray &buffer)
         const QByteArrayView name(entry->d_name);
         if (name == "." || name == "..")
             continue;
-        const QByteArray path = folder + '/' + name;
+        const QByteArray path = folder + '/' + name.toByteArray();
         if (entry->d_type == DT_DIR) {
             files += readEveryFile(path, buffer);
             continue;

@@ -165,8 +165,12 @@ public:
     // A file never placed is removed.
     ~PendingFile()
     {
-        if (m_created && !m_placed)
-            m_file.remove();
+        // By name: closing a file whose last write failed fails again, and
+        // QFile::remove() then leaves the file.
+        if (m_created && !m_placed) {
+            m_file.close();
+            QFile::remove(m_file.fileName());
+        }
     }
 
     // Writes data to a fresh temporary file and flushes it to the disk.
