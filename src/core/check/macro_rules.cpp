@@ -5,8 +5,22 @@
 #include "core/macro/macro_format.h"
 #include "core/macro/macro_type.h"
 
+#include <QSet>
+
 namespace tav::check {
 namespace {
+
+// The command codes of the kit's vocabulary, looked up once per line.
+const QSet<QString> &knownCommandCodes()
+{
+    static const QSet<QString> codes = [] {
+        QSet<QString> set;
+        for (const QString &preset : commandPresets())
+            set.insert(commandCode(preset).toString());
+        return set;
+    }();
+    return codes;
+}
 
 void checkMacroLine(Findings &findings, const QString &file, int lineNumber, const QString &line)
 {
@@ -21,7 +35,7 @@ void checkMacroLine(Findings &findings, const QString &file, int lineNumber, con
     if (formatted.isEmpty() || formatted.startsWith(QLatin1Char('\'')) || formatted.startsWith(QLatin1Char('%')))
         return;
     const QString code = upperCaseIn1252(commandCode(formatted).toString());
-    if (firstPresetWithCode(code) < 0)
+    if (!knownCommandCodes().contains(code))
         findings.warning(file, lineNumber, "macro-unknown-command",
                          QStringLiteral("command code %1 is not in the kit's vocabulary").arg(quoted(code)));
 }

@@ -28,7 +28,7 @@ void checkSprite(CheckContext &context, const ListedEntry &entry)
             .note = QStringLiteral("save sprites with the sprite editor or import an image with 'tavtool sprite import'");
         return;
     }
-    const SpriteFileContents sprite = parseSpriteFile(*bytes);
+    const SpriteFileContents sprite = parseSpriteHeader(*bytes);
     if (sprite.widthField % 8 != 0)
         findings.warning(file, 0, "sprite-width-field",
                          QStringLiteral("width field %1 is not a multiple of 8 (read as %2 pixels)")

@@ -1,5 +1,7 @@
 #include "core/common/file_name_text.h"
 
+#include <algorithm>
+
 namespace tav {
 namespace {
 
@@ -29,6 +31,8 @@ int sequenceLength(unsigned char lead)
 
 std::optional<QString> fileNameText(QByteArrayView name)
 {
+    if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return QString::fromLatin1(name);
     QString text = QString::fromUtf8(name);
     // Invalid sequences, overlong forms and surrogates decode to U+FFFD and
     // do not come back as the same bytes.
