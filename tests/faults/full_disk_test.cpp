@@ -10,6 +10,7 @@
 #include "core/savegame/slot_list.h"
 #include "core/sprite/palette_file.h"
 #include "core/sprite/sprite_file.h"
+#include "core/sprite/sprite_image_files.h"
 
 #include "support/file_size_limit.h"
 #include "support/full_tmpfs.h"
@@ -18,6 +19,7 @@
 #include <QBuffer>
 #include <QColor>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 
@@ -236,5 +238,39 @@ TEST_P(EveryWriter, KeepsTheOldFileOnAFullTmpfs)
 
 INSTANTIATE_TEST_SUITE_P(Kit, EveryWriter, ::testing::ValuesIn(kWriters),
                          [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+// A full disk while the sheet is written: the image and its rectangles are
+// replaced together or not at all.
+TEST(SpriteSheetFaults, AFailedSheetLeavesTheOldImageAndJsonTogether)
+{
+    TempGameFolder tmp;
+    const QByteArray sprite = spriteFileBytes(3, 2, "\x07\x07\x07\x09\x09\x09");
+    for (const char *name : {"BATU1", "BATU2", "BATU3", "BATU4", "ORCU1", "ORCU2", "ORCU3", "ORCU4"})
+        tmp.write(QStringLiteral("GRAFIK/UNITS/%1.SPR").arg(QLatin1String(name)), sprite);
+    const SpriteColourMap colours(readGamePalette(tmp.folder()).colours);
+    const auto sheet = [&](const QString &image) {
+        return exportSpriteSheet(tmp.folder(), "\\UNITS", tmp.disk(image), SheetExport{4, 1}, colours).status();
+    };
+    ASSERT_TRUE(sheet("sizes.png"));
+    const qint64 png = QFileInfo(tmp.disk("sizes.png")).size();
+    const qint64 json = QFileInfo(tmp.disk("sizes.json")).size();
+    // The image is written first and fits; its rectangles do not.
+    ASSERT_LT(png, json);
+
+    tmp.write("sheet.png", "old image");
+    tmp.write("sheet.json", "old rectangles");
+    const QStringList before = filesBelow(tmp.root());
+    const Status failed = runWithFileSizeLimit((png + json) / 2, [&] { return sheet("sheet.png"); });
+    EXPECT_FALSE(failed);
+    EXPECT_TRUE(failed.error().contains("Nothing was replaced: sheet.png and sheet.json stay as they were."))
+        << failed.error().toStdString();
+    EXPECT_EQ(tmp.read("sheet.png"), "old image");
+    EXPECT_EQ(tmp.read("sheet.json"), "old rectangles");
+    EXPECT_EQ(filesBelow(tmp.root()), before);
+}
 
 } // namespace

@@ -116,6 +116,9 @@ const QList<SampleFault> &sampleFaults()
 
         {"sprites", write("GRAFIK/TINY.SPR", "TAVSP"), {key("GRAFIK\\TINY.SPR", 0, "error", "sprite-header")}},
         {"sprites",
+         write("GRAFIK/NOTES.SPR", "plain text, not a sprite\r\n"),
+         {key("GRAFIK\\NOTES.SPR", 0, "error", "sprite-not-sprite")}},
+        {"sprites",
          write("GRAFIK/ODD.SPR", sprite(75, 2, 18)),
          {key("GRAFIK\\ODD.SPR", 0, "warning", "sprite-width-field")}},
         {"sprites",

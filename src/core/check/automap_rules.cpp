@@ -32,7 +32,7 @@ void checkDataSetMaps(CheckContext &context, const ListedFolder &dataSet)
             context.findings.error(entry.gamePath, 0, "map-name",
                                    QStringLiteral("is not named XX-YY-ZZ.MAP for X 01 to 20, Y 01 to 15 and level 00 "
                                                   "to 09; the game never opens it"));
-        else if (entry.size == 0)
+        else if (entry.size() == 0)
             context.findings.warning(entry.gamePath, 0, "map-empty",
                                      QStringLiteral("is empty; the MAP overview does not count it"));
     }
@@ -44,7 +44,7 @@ MarkedSquares squaresWithMaps(const ListedFolder &dataSet)
 {
     MarkedSquares squares;
     for (const ListedEntry &entry : dataSet.entries())
-        if (const auto p = mapPositionOf(entry); p && !entry.isFolder && entry.size > 0)
+        if (const auto p = mapPositionOf(entry); p && !entry.isFolder && entry.size() > 0)
             squares.mark(p->x, p->y);
     return squares;
 }
@@ -82,11 +82,11 @@ void checkAutomapTable(CheckContext &context)
         const auto square = squares.constFind(lines[i]);
         if (square == squares.constEnd()) {
             findings.error(path, line, "automap-key",
-                           QStringLiteral("'%1' is not a key line ' X, Y' for X 1 to 20 and Y 1 to 15").arg(lines[i]));
+                           QStringLiteral("%1 is not a key line ' X, Y' for X 1 to 20 and Y 1 to 15").arg(quoted(lines[i])));
         } else if (const auto first = seen.constFind(lines[i]); first != seen.constEnd()) {
             findings.warning(path, line, "automap-duplicate-key",
-                             QStringLiteral("key '%1' was already on line %2; only the last entry is read")
-                                 .arg(lines[i])
+                             QStringLiteral("key %1 was already on line %2; only the last entry is read")
+                                 .arg(quoted(lines[i]))
                                  .arg(*first));
         } else {
             seen.insert(lines[i], line);

@@ -39,8 +39,10 @@ void CheckContext::warnAboutBareLineEnds(const ListedEntry &entry, const TextFil
     if (file.bareLfLines > 0) {
         const QString more =
             file.bareLfLines > 1 ? QStringLiteral(" (and %1 more lines)").arg(file.bareLfLines - 1) : QString();
-        findings.warning(entry.gamePath, file.firstBareLfLine, "text-bare-lf",
-                         QStringLiteral("line ends with a bare LF instead of CR LF%1").arg(more));
+        findings
+            .warning(entry.gamePath, file.firstBareLfLine, "text-bare-lf",
+                     QStringLiteral("line ends with a bare LF instead of CR LF%1").arg(more))
+            .note = QStringLiteral("save the file with CR LF line ends (for example with unix2dos)");
     }
 }
 

@@ -75,15 +75,15 @@ void checkIdleSounds(CheckContext &context)
         const int line = int(i) * kRecordLines + 1;
         if (people && !people->contains(storedName(sound.person)))
             findings.error(entry->gamePath, line, "idle-person",
-                           QStringLiteral("person '%1' is not in PEOPLE.DAT").arg(sound.person));
+                           QStringLiteral("person %1 is not in PEOPLE.DAT").arg(quoted(sound.person)));
         const std::optional<long long> frame = parseNumberField(lines[line]);
         if (!frame || *frame < kFirstAnimationFrame || *frame > kLastAnimationFrame)
             findings.error(entry->gamePath, line + 1, "idle-frame",
-                           QStringLiteral("frame '%1' is not 0 to 12").arg(lines[line].trimmed()));
+                           QStringLiteral("frame %1 is not 0 to 12").arg(quoted(lines[line].trimmed())));
         const QString wav = sound.sound + QStringLiteral(".wav");
         if (!context.listing.sounds.hasFile(wav))
             findings.error(entry->gamePath, line + 2, "idle-sound",
-                           QStringLiteral("sound '%1' has no %2 in %3").arg(sound.sound, wav, kSoundsFolder));
+                           QStringLiteral("sound %1 has no %2 in %3").arg(quoted(sound.sound), wav, kSoundsFolder));
     }
 }
 

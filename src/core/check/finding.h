@@ -18,12 +18,15 @@ struct Finding {
     Severity severity = Severity::Error;
     QString code; // short and stable: "unit-afraid-code"
     QString message;
+    QString note; // the one obvious fix, when there is one
+    QString path; // below the game folder as the disk spells it: "GAMEDATA/UNITS/ORC.UNI"
     friend bool operator==(const Finding &, const Finding &) = default;
 };
 
 // A macro's type and info comment as the load dialog shows them.
 struct MacroSummary {
     QString file;
+    QString path;
     QString type;
     std::optional<QString> info;
 };
@@ -37,6 +40,9 @@ struct CheckReport {
     int count(Severity severity) const;
 };
 
+// Offending text for a message: in single quotes, cut at 40 characters.
+QString quoted(const QString &text);
+
 // Where the rules put what they find.
 class Findings {
 public:
@@ -45,15 +51,16 @@ public:
     {
     }
 
-    void error(const QString &file, int line, const char *code, const QString &message)
+    // Each gives the finding added, so a rule can give it a note.
+    Finding &error(const QString &file, int line, const char *code, const QString &message)
     {
-        add(file, line, Severity::Error, code, message);
+        return add(file, line, Severity::Error, code, message);
     }
-    void warning(const QString &file, int line, const char *code, const QString &message)
+    Finding &warning(const QString &file, int line, const char *code, const QString &message)
     {
-        add(file, line, Severity::Warning, code, message);
+        return add(file, line, Severity::Warning, code, message);
     }
-    void add(const QString &file, int line, Severity severity, const char *code, const QString &message);
+    Finding &add(const QString &file, int line, Severity severity, const char *code, const QString &message);
 
     CheckReport &report() { return m_report; }
 

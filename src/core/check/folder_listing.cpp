@@ -3,34 +3,76 @@
 #include "core/common/game_folder.h"
 #include "core/savegame/data_set.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "core/common/file_name_text.h"
+
+#include <QFile>
 
 #include <algorithm>
 
+#include <dirent.h>
+#include <sys/stat.h>
+
 namespace tav::check {
 
-ListedFolder ListedFolder::list(const QString &diskPath, const QString &gamePath)
+namespace {
+
+QString joined(const QString &folder, const QString &name)
+{
+    return folder.isEmpty() ? name : folder + QLatin1Char('/') + name;
+}
+
+// Whether a directory entry is a folder; links and file systems that do not
+// give the type are asked once.
+bool isFolderEntry(int folderFd, const dirent &entry)
+{
+    if (entry.d_type == DT_DIR)
+        return true;
+    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
+        return false;
+    struct stat status {};
+    return ::fstatat(folderFd, entry.d_name, &status, 0) == 0 && S_ISDIR(status.st_mode);
+}
+
+} // namespace
+
+qint64 ListedEntry::size() const
+{
+    if (knownSize < 0) {
+        struct stat status {};
+        knownSize = !isFolder && ::stat(QFile::encodeName(diskPath).constData(), &status) == 0 ? status.st_size : 0;
+    }
+    return knownSize;
+}
+
+ListedFolder ListedFolder::list(const QString &diskPath, const QString &gamePath, const QString &shellPath)
 {
     ListedFolder folder;
     folder.m_gamePath = gamePath;
-    const QDir dir(diskPath);
-    folder.m_exists = !diskPath.isEmpty() && QFileInfo(diskPath).isDir();
-    if (!folder.m_exists)
+    folder.m_shellPath = shellPath;
+    // The system's own listing: Qt's would turn a name that is not valid
+    // text into one it cannot open, or leave it out.
+    DIR *dir = diskPath.isEmpty() ? nullptr : ::opendir(QFile::encodeName(diskPath).constData());
+    if (!dir)
         return folder;
-    QFileInfoList infos =
-        dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Unsorted);
-    std::sort(infos.begin(), infos.end(), [](const QFileInfo &a, const QFileInfo &b) {
-        const int c = a.fileName().compare(b.fileName(), Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a.fileName() < b.fileName();
-    });
-    folder.m_entries.reserve(infos.size());
-    for (const QFileInfo &info : infos) {
-        const QString name = info.fileName();
-        const bool isFolder = info.isDir();
-        folder.m_entries.append(
-            ListedEntry{name, folder.gamePathOf(name), info.filePath(), isFolder ? 0 : info.size(), isFolder});
+    folder.m_exists = true;
+    const QString prefix = diskPath.endsWith(QLatin1Char('/')) ? diskPath : diskPath + QLatin1Char('/');
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArrayView raw(entry->d_name);
+        if (raw == "." || raw == "..")
+            continue;
+        const bool isFolder = isFolderEntry(::dirfd(dir), *entry);
+        if (const std::optional<QString> name = fileNameText(raw)) {
+            folder.m_entries.append(ListedEntry{*name, folder.gamePathOf(*name), prefix + *name, isFolder});
+        } else {
+            const QString escaped = escapedFileName(raw);
+            folder.m_namesNotText.append(ListedEntry{escaped, folder.gamePathOf(escaped), QString(), isFolder});
+        }
     }
+    ::closedir(dir);
+    std::sort(folder.m_entries.begin(), folder.m_entries.end(), [](const ListedEntry &a, const ListedEntry &b) {
+        const int c = a.name.compare(b.name, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a.name < b.name;
+    });
     // The first entry of each name is the one found.
     for (qsizetype i = folder.m_entries.size() - 1; i >= 0; --i)
         folder.m_byName.insert(folder.m_entries[i].name.toUpper(), i);
@@ -63,7 +105,8 @@ QList<std::pair<const ListedEntry *, const ListedEntry *>> ListedFolder::caseCla
 ListedFolder ListedFolder::subfolder(const QString &name) const
 {
     const ListedEntry *entry = find(name);
-    return list(entry && entry->isFolder ? entry->diskPath : QString(), gamePathOf(name));
+    return list(entry && entry->isFolder ? entry->diskPath : QString(), gamePathOf(name),
+                joined(m_shellPath, entry ? entry->name : name));
 }
 
 QString ListedFolder::gamePathOf(const QString &name) const
@@ -71,10 +114,15 @@ QString ListedFolder::gamePathOf(const QString &name) const
     return tav::gamePath({m_gamePath, name});
 }
 
+QString ListedFolder::shellPathOf(const QString &name) const
+{
+    return joined(m_shellPath, name);
+}
+
 GameListing GameListing::list(const QString &rootOnDisk)
 {
     GameListing listing;
-    listing.root = ListedFolder::list(GameFolder(rootOnDisk).root(), QString());
+    listing.root = ListedFolder::list(GameFolder(rootOnDisk).root(), QString(), QString());
     listing.gamedata = listing.root.subfolder(QStringLiteral("GAMEDATA"));
     listing.units = listing.gamedata.subfolder(QStringLiteral("UNITS"));
     listing.macros = listing.gamedata.subfolder(QStringLiteral("MAKRO"));
@@ -111,6 +159,20 @@ QList<const ListedFolder *> GameListing::all() const
     for (const ListedFolder &folder : dataSets)
         folders.append(&folder);
     return folders;
+}
+
+QString GameListing::shellPathOf(const QString &gamePath) const
+{
+    const qsizetype cut = gamePath.lastIndexOf(QLatin1Char('\\'));
+    const QString parent = cut < 0 ? QString() : gamePath.left(cut);
+    const QString name = gamePath.mid(cut + 1);
+    for (const ListedFolder *folder : all()) {
+        if (folder->gamePath() == parent) {
+            const ListedEntry *entry = folder->find(name);
+            return joined(folder->shellPath(), entry ? entry->name : name);
+        }
+    }
+    return joined(parent.isEmpty() ? QString() : shellPathOf(parent), name);
 }
 
 } // namespace tav::check

@@ -13,8 +13,12 @@ struct ListedEntry {
     QString name;     // as spelled on disk
     QString gamePath; // as the game writes it: "GAMEDATA\UNITS\ORC.UNI"
     QString diskPath;
-    qint64 size = 0;
     bool isFolder = false;
+
+    // The file's size, asked of the disk on first use: the rules that only
+    // look at a listing (MAP files) need it, the files that are read do not.
+    qint64 size() const;
+    mutable qint64 knownSize = -1; // -1 until size() asked
 };
 
 // One folder of the game folder, listed once; every rule looks names up here
@@ -23,12 +27,18 @@ struct ListedEntry {
 class ListedFolder {
 public:
     // A folder that does not exist (or is not a folder) lists as empty.
-    static ListedFolder list(const QString &diskPath, const QString &gamePath);
+    // shellPath is its path below the game folder as the disk spells it,
+    // '/'-separated ("GAMEDATA/UNITS"; empty for the game folder itself).
+    static ListedFolder list(const QString &diskPath, const QString &gamePath, const QString &shellPath);
 
     const QString &gamePath() const { return m_gamePath; }
+    const QString &shellPath() const { return m_shellPath; }
     bool exists() const { return m_exists; }
     // Sorted without regard to letter case.
     const QList<ListedEntry> &entries() const { return m_entries; }
+    // Names that are not valid text, escaped ("\xff.UNI"): the kit cannot
+    // open them, so they are not among the entries.
+    const QList<ListedEntry> &namesNotText() const { return m_namesNotText; }
 
     // The entry of a name in any letter case (the first of a clash), or nullptr.
     const ListedEntry *find(const QString &name) const;
@@ -44,11 +54,15 @@ public:
 
     // The game path of a name in this folder.
     QString gamePathOf(const QString &name) const;
+    // The path of a name in this folder as the disk spells it ("GAMEDATA/UNITS/ORC.UNI").
+    QString shellPathOf(const QString &name) const;
 
 private:
     QString m_gamePath;
+    QString m_shellPath;
     bool m_exists = false;
     QList<ListedEntry> m_entries;
+    QList<ListedEntry> m_namesNotText;
     QHash<QString, qsizetype> m_byName; // upper-cased name -> first entry
 };
 
@@ -70,6 +84,12 @@ struct GameListing {
     const ListedFolder *spriteFolder(const QString &name) const;
     // Every listed folder, for the rules that hold in each.
     QList<const ListedFolder *> all() const;
+
+    // The path below the game folder as the disk spells it, '/'-separated, of
+    // a game path the rules reported ("GAMEDATA\UNITS\ORC.UNI" gives
+    // "GAMEDATA/UNITS/orc.uni" when so spelt); a name not on disk keeps its
+    // spelling.
+    QString shellPathOf(const QString &gamePath) const;
 };
 
 } // namespace tav::check

@@ -31,6 +31,11 @@ CheckReport checkGameFolder(const QString &rootOnDisk)
     std::stable_sort(report.findings.begin(), report.findings.end(), [](const Finding &a, const Finding &b) {
         return a.file != b.file ? a.file < b.file : a.line < b.line;
     });
+    for (Finding &finding : report.findings)
+        if (finding.path.isEmpty())
+            finding.path = listing.shellPathOf(finding.file);
+    for (MacroSummary &macro : report.macros)
+        macro.path = listing.shellPathOf(macro.file);
     return report;
 }
 

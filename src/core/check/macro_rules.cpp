@@ -5,8 +5,22 @@
 #include "core/macro/macro_format.h"
 #include "core/macro/macro_type.h"
 
+#include <QSet>
+
 namespace tav::check {
 namespace {
+
+// The command codes of the kit's vocabulary, looked up once per line.
+const QSet<QString> &knownCommandCodes()
+{
+    static const QSet<QString> codes = [] {
+        QSet<QString> set;
+        for (const QString &preset : commandPresets())
+            set.insert(commandCode(preset).toString());
+        return set;
+    }();
+    return codes;
+}
 
 void checkMacroLine(Findings &findings, const QString &file, int lineNumber, const QString &line)
 {
@@ -17,13 +31,13 @@ void checkMacroLine(Findings &findings, const QString &file, int lineNumber, con
     const QString formatted = AutoFormat(line);
     if (formatted != line)
         findings.warning(file, lineNumber, "macro-format",
-                         QStringLiteral("the editor's formatting changes this line to '%1'").arg(formatted));
+                         QStringLiteral("the editor's formatting changes this line to %1").arg(quoted(formatted)));
     if (formatted.isEmpty() || formatted.startsWith(QLatin1Char('\'')) || formatted.startsWith(QLatin1Char('%')))
         return;
     const QString code = upperCaseIn1252(commandCode(formatted).toString());
-    if (firstPresetWithCode(code) < 0)
+    if (!knownCommandCodes().contains(code))
         findings.warning(file, lineNumber, "macro-unknown-command",
-                         QStringLiteral("command code '%1' is not in the kit's vocabulary").arg(code));
+                         QStringLiteral("command code %1 is not in the kit's vocabulary").arg(quoted(code)));
 }
 
 } // namespace
@@ -41,7 +55,7 @@ void checkMacros(CheckContext &context)
         for (qsizetype i = 0; i < text.lines.size(); ++i)
             checkMacroLine(context.findings, entry.gamePath, int(i) + 1, text.lines[i]);
         const MacroInfo info = classifyMacro(*bytes);
-        context.findings.report().macros.append({entry.gamePath, info.type, info.info});
+        context.findings.report().macros.append({entry.gamePath, QString(), info.type, info.info});
     }
 }
 

@@ -16,7 +16,8 @@ void checkNameLengths(CheckContext &context, const ListedFolder &folder, const Q
             context.findings.error(entry.gamePath, 0, "name-too-long",
                                    QStringLiteral("file name has %1 characters before the extension; "
                                                   "the kit reads and writes at most 8")
-                                       .arg(baseLength));
+                                       .arg(baseLength))
+                .note = QStringLiteral("rename it to at most 8 characters before the extension");
     }
 }
 
@@ -31,12 +32,21 @@ void checkNames(CheckContext &context)
     checkNameLengths(context, listing.units, QStringLiteral(".UNI"));
     checkNameLengths(context, listing.macros, QStringLiteral(".cmd"));
 
-    for (const ListedFolder *folder : listing.all())
+    for (const ListedFolder *folder : listing.all()) {
+        for (const ListedEntry &entry : folder->namesNotText()) {
+            context.count();
+            Finding &finding = context.findings.error(entry.gamePath, 0, "name-not-text",
+                                                      QStringLiteral("name is not valid text; the kit cannot open it"));
+            finding.note = QStringLiteral("rename it to plain letters and digits (in a shell, with mv and a wildcard)");
+            // Given here: the escaped name holds a backslash, the game's separator.
+            finding.path = folder->shellPathOf(entry.name);
+        }
         for (const auto &[entry, first] : folder->caseClashes())
             context.findings.error(entry->gamePath, 0, "name-case-clash",
                                    QStringLiteral("differs from %1 only in letter case; the game's file system "
                                                   "cannot hold both")
                                        .arg(first->name));
+    }
 }
 
 } // namespace tav::check

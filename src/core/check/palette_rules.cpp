@@ -18,24 +18,34 @@ void checkPalette(CheckContext &context)
     const std::optional<QByteArray> bytes = context.read(*entry, kPaletteFileLimit);
     if (!bytes)
         return;
-    context.warnAboutBareLineEnds(*entry, TextFile::fromBytes(*bytes));
+    const TextFile text = TextFile::fromBytes(*bytes);
+    context.warnAboutBareLineEnds(*entry, text);
+    const auto lineText = [&text](int line) { return quoted(text.lines.value(line - 1)); };
+    const QString fix = QStringLiteral("each line is three numbers 0-63 separated by commas");
     const PaletteFile palette = parsePaletteFile(*bytes);
     const QString &file = entry->gamePath;
     Findings &findings = context.findings;
 
     const qsizetype outOfRange = palette.componentsOutOfRange.size();
     for (qsizetype i = 0; i < qMin<qsizetype>(outOfRange, kComponentsReported); ++i)
-        findings.error(file, palette.componentsOutOfRange[i].line, "palette-range",
-                       QStringLiteral("colour component %1 is not 0 to 63").arg(palette.componentsOutOfRange[i].value));
+        findings
+            .error(file, palette.componentsOutOfRange[i].line, "palette-range",
+                   QStringLiteral("colour component %1 in %2 is not 0 to 63")
+                       .arg(palette.componentsOutOfRange[i].value)
+                       .arg(lineText(palette.componentsOutOfRange[i].line)))
+            .note = fix;
     if (outOfRange > kComponentsReported)
         findings.error(
             file, 0, "palette-range",
             QStringLiteral("%1 more colour components are not 0 to 63").arg(outOfRange - kComponentsReported));
 
     if (palette.garbageLine > 0)
-        findings.error(
-            file, palette.garbageLine, "palette-number",
-            QStringLiteral("holds something that is not a number after %1 complete colours").arg(palette.coloursRead));
+        findings
+            .error(file, palette.garbageLine, "palette-number",
+                   QStringLiteral("%1 holds something that is not a number (after %2 complete colours)")
+                       .arg(lineText(palette.garbageLine))
+                       .arg(palette.coloursRead))
+            .note = fix;
     else if (palette.coloursRead < PaletteFile::kColours)
         findings.error(file, 0, "palette-count",
                        QStringLiteral("holds only %1 complete colours; the palette has 768 numbers, 3 for each of "

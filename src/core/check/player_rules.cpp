@@ -59,7 +59,7 @@ public:
                              QStringLiteral("holds %1 lines; a player file has 138").arg(m_lines.size()));
         for (int line = 1; line <= qMin<qsizetype>(m_lines.size(), kPlayerFileLines); ++line)
             if (!isText(line) && !value(line))
-                error(line, "player-number", QStringLiteral("'%1' is not a number").arg(m_lines[line - 1]));
+                error(line, "player-number", QStringLiteral("%1 is not a number").arg(quoted(m_lines[line - 1])));
         checkInventory();
         checkWeapons();
         for (const FieldRange &range : kRanges)
@@ -87,8 +87,8 @@ private:
             return; // missing, or already reported as no number
         if (!v || *v < minimum || *v > maximum)
             error(line, "player-range",
-                  QStringLiteral("%1 '%2' is not %3 to %4")
-                      .arg(QLatin1String(what), m_lines[line - 1].trimmed())
+                  QStringLiteral("%1 %2 is not %3 to %4")
+                      .arg(QLatin1String(what), quoted(m_lines[line - 1].trimmed()))
                       .arg(minimum)
                       .arg(maximum));
     }

@@ -1,7 +1,9 @@
 #include "core/check/report_format.h"
 
+#include "core/common/file_name_text.h"
 #include "core/macro/macro_type.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -21,10 +23,32 @@ QString counted(int count, const char *singular)
 
 } // namespace
 
-QString findingLine(const Finding &finding)
+FindingPaths::FindingPaths(const QString &folder, bool gamePaths)
+    : m_folder(folder)
+    , m_absolute(QDir::isAbsolutePath(folder))
+    , m_gamePaths(gamePaths)
 {
-    const QString place = finding.line > 0 ? QStringLiteral("%1:%2").arg(finding.file).arg(finding.line) : finding.file;
-    return QStringLiteral("%1: %2: %3").arg(place, severityName(finding.severity), finding.message);
+    if (m_absolute)
+        m_folder = QDir(folder).absolutePath();
+}
+
+QString FindingPaths::shellPath(const QString &path) const
+{
+    if (m_folder.isEmpty())
+        return path;
+    // "./GAMEDATA/..." and "game//GAMEDATA" read as the shell would write them.
+    return QDir::cleanPath(m_folder + QLatin1Char('/') + path);
+}
+
+QStringList findingLines(const Finding &finding, const FindingPaths &paths)
+{
+    const QString shown = paths.shown(finding);
+    const QString place = finding.line > 0 ? QStringLiteral("%1:%2").arg(shown).arg(finding.line) : shown;
+    QStringList lines{
+        escapeControlCharacters(QStringLiteral("%1: %2: %3").arg(place, severityName(finding.severity), finding.message))};
+    if (!finding.note.isEmpty())
+        lines.append(escapeControlCharacters(QStringLiteral("%1: note: %2").arg(place, finding.note)));
+    return lines;
 }
 
 QString summaryLine(const CheckReport &report)
@@ -34,18 +58,24 @@ QString summaryLine(const CheckReport &report)
              counted(report.filesChecked, "file"));
 }
 
-QByteArray reportJson(const CheckReport &report)
+QByteArray reportJson(const CheckReport &report, const FindingPaths &paths)
 {
     QJsonArray array;
-    for (const Finding &finding : report.findings)
-        array.append(QJsonObject{{"file", finding.file},
-                                 {"line", finding.line},
-                                 {"severity", severityName(finding.severity)},
-                                 {"code", finding.code},
-                                 {"message", finding.message}});
+    for (const Finding &finding : report.findings) {
+        QJsonObject object{{"path", paths.shellPath(finding.path)},
+                           {"file", finding.file},
+                           {"line", finding.line > 0 ? QJsonValue(finding.line) : QJsonValue()},
+                           {"severity", severityName(finding.severity)},
+                           {"code", finding.code},
+                           {"message", finding.message}};
+        if (!finding.note.isEmpty())
+            object.insert("note", finding.note);
+        array.append(object);
+    }
     for (const MacroSummary &macro : report.macros)
-        array.append(QJsonObject{{"file", macro.file},
-                                 {"line", 0},
+        array.append(QJsonObject{{"path", paths.shellPath(macro.path)},
+                                 {"file", macro.file},
+                                 {"line", QJsonValue()},
                                  {"severity", "info"},
                                  {"code", "macro-type"},
                                  {"message", macro.type + QStringLiteral(": ") + macro.info.value_or(kNoMacroInfo)},

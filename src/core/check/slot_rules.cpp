@@ -23,7 +23,8 @@ void checkSlotsFile(CheckContext &context)
     if (lines >= kSlotsFileLines && parseNumberField(file->lines[kSlotsFileLines - 1]) != 1)
         context.findings.error(
             entry->gamePath, kSlotsFileLines, "slots-last-line",
-            QStringLiteral("line 6 is '%1', not the number 1").arg(file->lines[kSlotsFileLines - 1]));
+            QStringLiteral("line 6 is %1, not the number 1").arg(quoted(file->lines[kSlotsFileLines - 1])))
+            .note = QStringLiteral("line 6 reads ' 1 ' (a blank, 1, a blank)");
 }
 
 void checkSkillFile(CheckContext &context, const ListedFolder &slotFolder)
@@ -37,8 +38,9 @@ void checkSkillFile(CheckContext &context, const ListedFolder &slotFolder)
     const std::optional<long long> skill = file->lines.isEmpty() ? std::nullopt : parseNumberField(file->lines[0]);
     if (file->lines.size() != 1 || (skill != 1 && skill != 2))
         context.findings.error(entry->gamePath, 1, "skill-value",
-                               QStringLiteral("holds '%1'; it holds one number, 1 (normal) or 2 (hard)")
-                                   .arg(file->lines.join(QStringLiteral(" | "))));
+                               QStringLiteral("holds %1; it holds one number, 1 (normal) or 2 (hard)")
+                                   .arg(quoted(file->lines.join(QStringLiteral(" | ")))))
+            .note = QStringLiteral("the file is one line, ' 1 ' or ' 2 '");
 }
 
 bool isSlotFolderName(const QString &name)

@@ -19,7 +19,16 @@ void checkSprite(CheckContext &context, const ListedEntry &entry)
                            .arg(bytes->size()));
         return;
     }
-    const SpriteFileContents sprite = parseSpriteFile(*bytes);
+    // Every sprite the sprite saver writes begins with its header; a file
+    // without it (a text file, an image) only looks like a sprite by chance.
+    if (!bytes->startsWith(QByteArrayView(SpriteFileLayout::kLeadingHeader, SpriteFileLayout::kLeadingHeaderBytes - 1))) {
+        findings.error(file, 0, "sprite-not-sprite",
+                       QStringLiteral("not a sprite file: it begins with %1, not the sprite header 'TAVSPR'")
+                           .arg(quoted(QString::fromLatin1(bytes->left(SpriteFileLayout::kLeadingHeaderBytes - 1)))))
+            .note = QStringLiteral("save sprites with the sprite editor or import an image with 'tavtool sprite import'");
+        return;
+    }
+    const SpriteFileContents sprite = parseSpriteHeader(*bytes);
     if (sprite.widthField % 8 != 0)
         findings.warning(file, 0, "sprite-width-field",
                          QStringLiteral("width field %1 is not a multiple of 8 (read as %2 pixels)")

@@ -64,7 +64,7 @@ public:
                 QStringLiteral("holds %1 lines; those after line 12 are never read").arg(m_lines.size()));
         for (int line = int(UnitLine::Behaviour); line <= qMin<qsizetype>(m_lines.size(), kUnitFileLines); ++line)
             if (!stored(UnitLine(line)))
-                error(line, "unit-number", QStringLiteral("'%1' is not a number").arg(m_lines[line - 1]));
+                error(line, "unit-number", QStringLiteral("%1 is not a number").arg(quoted(m_lines[line - 1])));
         checkCodes();
         checkSprites();
         checkName();
@@ -124,7 +124,7 @@ private:
         const QString sprite = base + QStringLiteral("U1.SPR");
         if (!folder || !folder->hasFile(sprite))
             error(int(UnitLine::Sprite), "unit-sprite-missing",
-                  QStringLiteral("sprite base name '%1' has no %2 in %3").arg(base, sprite, folderPath));
+                  QStringLiteral("sprite base name %1 has no %2 in %3").arg(quoted(base), sprite, folderPath));
         const ListedFolder *units = m_context.listing.spriteFolder(QStringLiteral("UNITS"));
         const QString zombie = base + QStringLiteral("Z1.SPR");
         if (stored(UnitLine::ZombieLike).value_or(0) != 0 && (!units || !units->hasFile(zombie)))
@@ -137,8 +137,8 @@ private:
         const QString name = m_entry.name.chopped(4);
         if (name != upperCaseIn1252(name))
             m_context.findings.warning(m_entry.gamePath, 0, "unit-name-case",
-                                       QStringLiteral("unit name '%1' is not in upper case; the editor lists it as %2")
-                                           .arg(name, upperCaseIn1252(name)));
+                                       QStringLiteral("unit name %1 is not in upper case; the editor lists it as %2")
+                                           .arg(quoted(name), upperCaseIn1252(name)));
     }
 
     CheckContext &m_context;

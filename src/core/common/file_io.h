@@ -3,6 +3,7 @@
 #include "core/common/result.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 class QFileDevice;
@@ -13,13 +14,27 @@ namespace tav {
 // so a stray huge file never exhausts memory.
 inline constexpr qint64 kReadLimitBytes = 64 * 1024 * 1024;
 
-// Reads a whole file, refusing one larger than maxBytes.
+// Reads a whole regular file, refusing one larger than maxBytes. The reading
+// stops at the limit whatever size the file system reports; a folder, FIFO or
+// device is refused as "not a regular file" without waiting on it.
 Result<QByteArray> readWholeFile(const QString &diskPath, qint64 maxBytes = kReadLimitBytes);
 
 // Writes a whole file atomically: the data goes to a temporary file beside the
 // target, which then replaces the target in one step. A failed or interrupted
 // write leaves the old file as it was; a read-only target is refused.
 Status writeFileAtomically(const QString &diskPath, const QByteArray &data);
+
+// One file of several written together.
+struct FileToWrite {
+    QString diskPath;
+    QByteArray data;
+};
+
+// Writes several files as one: each goes to a temporary file beside its
+// target and is flushed to the disk; only when all are written whole do they
+// replace their targets, one right after the other. A failure while writing
+// replaces none of them, and the message says so.
+Status writeFilesTogether(const QList<FileToWrite> &files);
 
 // Copies a file atomically (same rules as writeFileAtomically for the target).
 Status copyFileAtomically(const QString &fromDiskPath, const QString &toDiskPath);

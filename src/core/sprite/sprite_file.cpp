@@ -41,7 +41,7 @@ QString fallbackReasons(const SpriteFileContents &contents, qsizetype fileBytes)
 
 } // namespace
 
-SpriteFileContents parseSpriteFile(const QByteArray &bytes)
+SpriteFileContents parseSpriteHeader(const QByteArray &bytes)
 {
     const ByteReader reader(bytes);
     SpriteFileContents contents;
@@ -58,6 +58,13 @@ SpriteFileContents parseSpriteFile(const QByteArray &bytes)
     contents.statedHeight = *height;
     contents.width = std::clamp(contents.statedWidth, 0, CellGrid::kSide);
     contents.height = std::clamp(contents.statedHeight, 0, CellGrid::kSide);
+    return contents;
+}
+
+SpriteFileContents parseSpriteFile(const QByteArray &bytes)
+{
+    const ByteReader reader(bytes);
+    SpriteFileContents contents = parseSpriteHeader(bytes);
     const qint64 stride = contents.statedWidth;
     for (int y = 0; y < contents.height; ++y) {
         for (int x = 0; x < contents.width; ++x) {

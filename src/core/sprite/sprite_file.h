@@ -48,6 +48,8 @@ struct SpriteFileContents {
 // Never reads past the data: a file shorter than its 11-byte header reads as
 // a 0 x 0 sprite.
 SpriteFileContents parseSpriteFile(const QByteArray &bytes);
+// The sizes alone, for those that need no pixels; the pixels stay 0.
+SpriteFileContents parseSpriteHeader(const QByteArray &bytes);
 // Fails when the file is missing or cannot be read.
 Result<SpriteFileContents> readSpriteFile(const QString &diskPath);
 

@@ -154,12 +154,16 @@ QString tooLargeForSpriteMessage(const QString &diskPath, QSize size)
         .arg(size.height());
 }
 
-Result<QSize> imageFileSize(const QString &diskPath)
+namespace {
+
+// The size an image's bytes state, or why they cannot be read as an image.
+Result<QSize> statedImageSize(const QString &diskPath, const QByteArray &bytes)
 {
     const QString name = displayName(diskPath);
-    if (!QFileInfo(diskPath).isFile())
-        return Status::failure(QStringLiteral("%1 does not exist.").arg(name));
-    QImageReader reader(diskPath);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     if (!reader.canRead())
         return Status::failure(
             QStringLiteral("%1 is not an image that can be read (%2).").arg(name, reader.errorString()));
@@ -176,12 +180,28 @@ Result<QSize> imageFileSize(const QString &diskPath)
     return size;
 }
 
+} // namespace
+
+// Image files are read whole through the bounded reader first, so a FIFO or
+// a file that never ends is refused instead of read without end.
+Result<QSize> imageFileSize(const QString &diskPath)
+{
+    const Result<QByteArray> bytes = readWholeFile(diskPath);
+    return bytes ? statedImageSize(diskPath, *bytes) : bytes.status();
+}
+
 Result<QImage> readSpriteImageFile(const QString &diskPath, bool cropToSprite)
 {
-    const Result<QSize> size = imageFileSize(diskPath);
+    const Result<QByteArray> bytes = readWholeFile(diskPath);
+    if (!bytes)
+        return bytes.status();
+    const Result<QSize> size = statedImageSize(diskPath, *bytes);
     if (!size)
         return size.status();
-    QImageReader reader(diskPath);
+    QBuffer buffer;
+    buffer.setData(*bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     if (!fitsSprite(*size)) {
         if (!cropToSprite)
             return Status::failure(tooLargeForSpriteMessage(diskPath, *size));
@@ -195,7 +215,7 @@ Result<QImage> readSpriteImageFile(const QString &diskPath, bool cropToSprite)
     return image;
 }
 
-Status writePngFile(const QString &diskPath, const QImage &image)
+Result<QByteArray> pngFileBytes(const QString &diskPath, const QImage &image)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -204,7 +224,13 @@ Status writePngFile(const QString &diskPath, const QImage &image)
     if (!writer.write(image))
         return Status::failure(QStringLiteral("%1 could not be made into a PNG image: %2")
                                    .arg(displayName(diskPath), writer.errorString()));
-    return writeFileAtomically(diskPath, bytes);
+    return bytes;
+}
+
+Status writePngFile(const QString &diskPath, const QImage &image)
+{
+    const Result<QByteArray> bytes = pngFileBytes(diskPath, image);
+    return bytes ? writeFileAtomically(diskPath, *bytes) : bytes.status();
 }
 
 } // namespace tav

@@ -80,6 +80,8 @@ Result<QSize> imageFileSize(const QString &diskPath);
 // Reads an image file for a sprite: one larger than 40 x 40 is refused, or,
 // when cropping, cut to its top-left 40 x 40.
 Result<QImage> readSpriteImageFile(const QString &diskPath, bool cropToSprite);
+// The bytes of an image as PNG; diskPath only names the file in a failure.
+Result<QByteArray> pngFileBytes(const QString &diskPath, const QImage &image);
 // Writes an image as PNG through the atomic writer.
 Status writePngFile(const QString &diskPath, const QImage &image);
 

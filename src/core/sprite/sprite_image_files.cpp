@@ -52,9 +52,12 @@ Result<SpriteSheet> exportSpriteSheet(const GameFolder &folder, const QString &f
         return Status::failure(QStringLiteral("The folder %1 holds no sprites.").arg(gameFolderPath));
     SpriteSheet sheet = composeSpriteSheet(found.sprites, options.columns, QSize(CellGrid::kSide, CellGrid::kSide),
                                            colours, options.scale);
-    if (const Status written = writePngFile(imageDiskPath, sheet.image); !written)
-        return written;
-    if (const Status written = writeFileAtomically(spriteSheetJsonPath(imageDiskPath), spriteSheetJson(sheet));
+    const Result<QByteArray> png = pngFileBytes(imageDiskPath, sheet.image);
+    if (!png)
+        return png.status();
+    // The image and its rectangles are replaced together, never one alone.
+    if (const Status written = writeFilesTogether(
+            {{imageDiskPath, *png}, {spriteSheetJsonPath(imageDiskPath), spriteSheetJson(sheet)}});
         !written)
         return written;
     return sheet;

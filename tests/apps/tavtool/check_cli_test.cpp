@@ -75,11 +75,12 @@ TEST(TavtoolCheck, AFaultOfEveryKindIsReportedOnceAndNothingIsWritten)
     const ToolRun text = runTavtool({"check", tmp.root()});
     EXPECT_EQ(text.exitCode, 1);
     const QStringList lines = text.out.trimmed().split('\n');
-    EXPECT_EQ(lines.size(), expected.size() + 1);
-    EXPECT_TRUE(lines.contains("GAMEDATA\\UNITS\\ORC.UNI:5: error: afraid-of code 3 is not one of 0, 2, 4, 5, 6, 8"));
-    EXPECT_TRUE(
-        lines.contains("GAMEDATA\\SAVE1\\PLAYER.STS:130: error: goal 14 does not exist; GOALS.DAT holds goals 0 to 6"));
-    EXPECT_TRUE(lines.contains("GRAFIK\\ODD.SPR: warning: width field 75 is not a multiple of 8 (read as 9 pixels)"));
+    const QString root = QDir(tmp.root()).absolutePath();
+    EXPECT_EQ(lines.size() - lines.filter(": note: ").size(), expected.size() + 1);
+    EXPECT_TRUE(lines.contains(root + "/GAMEDATA/UNITS/ORC.UNI:5: error: afraid-of code 3 is not one of 0, 2, 4, 5, 6, 8"));
+    EXPECT_TRUE(lines.contains(root +
+                               "/GAMEDATA/SAVE1/PLAYER.STS:130: error: goal 14 does not exist; GOALS.DAT holds goals 0 to 6"));
+    EXPECT_TRUE(lines.contains(root + "/GRAFIK/ODD.SPR: warning: width field 75 is not a multiple of 8 (read as 9 pixels)"));
 
     EXPECT_EQ(snapshot(tmp.root()), before);
 }

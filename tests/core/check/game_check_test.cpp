@@ -86,15 +86,18 @@ TEST(CheckBadInput, BrokenPalettesHugeFoldersAndUnreadableFilesGiveFindings)
     EXPECT_TRUE(holdsGameData(tmp.root()));
 }
 
-TEST(CheckReportFormat, LinesForEditorsAndASummary)
+TEST(CheckReportFormat, LinesForEditorsNotesAndASummary)
 {
     CheckReport report;
-    report.findings = {{"GAMEDATA\\UNITS\\ORC.UNI", 5, Severity::Error, "unit-afraid-code", "afraid"},
-                       {"GRAFIK\\BATU1.SPR", 0, Severity::Warning, "sprite-width-field", "width"}};
+    report.findings = {{"GAMEDATA\\UNITS\\ORC.UNI", 5, Severity::Error, "unit-afraid-code", "afraid", "fix it",
+                        "GAMEDATA/units/ORC.UNI"},
+                       {"GRAFIK\\A\nB.SPR", 0, Severity::Warning, "sprite-width-field", "width", "", "GRAFIK/A\nB.SPR"}};
     report.filesChecked = 1;
-    EXPECT_EQ(findingLine(report.findings[0]), "GAMEDATA\\UNITS\\ORC.UNI:5: error: afraid");
-    EXPECT_EQ(findingLine(report.findings[1]), "GRAFIK\\BATU1.SPR: warning: width");
+    EXPECT_EQ(findingLines(report.findings[0], FindingPaths("./game/")),
+              QStringList({"game/GAMEDATA/units/ORC.UNI:5: error: afraid", "game/GAMEDATA/units/ORC.UNI:5: note: fix it"}));
+    EXPECT_EQ(findingLines(report.findings[1], FindingPaths("", true)), QStringList{"GRAFIK\\A\\x0aB.SPR: warning: width"});
     EXPECT_EQ(summaryLine(report), "1 error, 1 warning in 1 file");
+    EXPECT_EQ(quoted(QString(50, 'x')), "'" + QString(40, 'x') + "...'");
 }
 
 } // namespace
