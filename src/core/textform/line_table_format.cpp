@@ -13,7 +13,8 @@ namespace tav::textform {
 
 Result<QJsonObject> LineTableFormat::read(const QByteArray &bytes) const
 {
-    const Result<QStringList> lines = writtenLines(TextFile::fromBytes(bytes).lines);
+    int refused = 0;
+    const Result<QStringList> lines = writtenLines(TextFile::fromBytes(bytes).lines, &refused);
     if (!lines)
         return lines.status();
     QJsonObject fields;
@@ -43,9 +44,10 @@ QByteArray LineTableFormat::write(const QJsonObject &fields) const
         else
             out.number(integerAt(fields, field.name, kLowest, kHighest));
     }
-    const Result<QStringList> lines = writtenLines(out.lines());
+    int refused = 0;
+    const Result<QStringList> lines = writtenLines(out.lines(), &refused);
     if (!lines)
-        throw FieldError(table().first().name, lines.error());
+        throw FieldError(lineName(refused), QStringLiteral("is refused by the reader: ") + lines.error());
     TextFile file;
     file.lines = lines.value();
     return file.toBytes();

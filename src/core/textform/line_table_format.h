@@ -19,8 +19,8 @@ public:
 protected:
     virtual const LineFieldTable &table() const = 0;
     // The lines the kit writes after reading these lines; a failure when
-    // the reader refuses them.
-    virtual Result<QStringList> writtenLines(const QStringList &lines) const = 0;
+    // the reader refuses them, with the line (from 1) it refused.
+    virtual Result<QStringList> writtenLines(const QStringList &lines, int *refusedLine) const = 0;
     // Shown after a line's value ("(Rusty key)"), from the dump.
     virtual QString valueNote(const LineField &, const QJsonObject &) const { return QString(); }
 };

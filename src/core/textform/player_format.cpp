@@ -40,7 +40,7 @@ public:
 protected:
     const LineFieldTable &table() const override { return playerFileFields(); }
 
-    Result<QStringList> writtenLines(const QStringList &lines) const override
+    Result<QStringList> writtenLines(const QStringList &lines, int *) const override
     {
         PlayerState state;
         applyPlayerFileLines(lines, state);

@@ -32,6 +32,8 @@ Result<QByteArray> writeFields(const TextFormat &format, const QJsonObject &fiel
     try {
         return format.write(fields);
     } catch (const FieldError &error) {
+        if (error.path.isEmpty())
+            return Result<QByteArray>::failure(error.message);
         return Result<QByteArray>::failure(QStringLiteral("field '%1' %2").arg(error.path, error.message));
     }
 }

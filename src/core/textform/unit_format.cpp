@@ -19,9 +19,10 @@ public:
 protected:
     const LineFieldTable &table() const override { return enemy::unitFileFields(); }
 
-    Result<QStringList> writtenLines(const QStringList &lines) const override
+    Result<QStringList> writtenLines(const QStringList &lines, int *refusedLine) const override
     {
         const enemy::UnitReading reading = enemy::parseUnitFile(lines);
+        *refusedLine = reading.linesRead + 1;
         if (!reading.complete())
             return Result<QStringList>::failure(reading.error);
         return enemy::unitFileLines(reading.unit);
