@@ -3,6 +3,7 @@
 
 #include "apps/tavtool/check_command.h"
 #include "apps/tavtool/sprite_command.h"
+#include "apps/tavtool/text_form_commands.h"
 #include "apps/tavtool/tool_command.h"
 #include "core/app/designer_version.h"
 
@@ -22,6 +23,9 @@ const ToolCommand kCommands[] = {
      }},
     {"check", "check a game folder for what the game or the kit would read wrongly", tav::tool::runCheck},
     {"sprite", "sprites in and out of PNG images: export, sheet, import", tav::tool::runSpriteCommand},
+    {"dump", "print a game file as JSON", tav::tool::runDump},
+    {"load", "write a game file from the JSON of dump", tav::tool::runLoad},
+    {"show", "print a game file as one field a line, for diffs (git textconv)", tav::tool::runShow},
 };
 
 void printHelp()

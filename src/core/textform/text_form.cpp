@@ -1,0 +1,157 @@
+#include "core/textform/text_form.h"
+
+#include "core/check/game_check.h"
+#include "core/common/file_io.h"
+#include "core/textform/json_fields.h"
+#include "core/textform/json_path.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QTemporaryDir>
+
+namespace tav::textform {
+namespace {
+
+const QString kFormatKey = QStringLiteral("format");
+const QString kNormalisedKey = QStringLiteral("normalised");
+// A load must settle within this many passes of the reader and the writer.
+constexpr int kPasses = 4;
+
+// Checker rules that look at other files of the folder: a unit's sprite, the
+// item and goal numbers of a savegame, the persons and sounds of an idle
+// sound. A file is loaded on its own.
+const QStringList kRulesAboutOtherFiles{QStringLiteral("unit-sprite-missing"), QStringLiteral("unit-zombie-sprite"),
+                                        QStringLiteral("player-item"),         QStringLiteral("player-goal"),
+                                        QStringLiteral("idle-person"),         QStringLiteral("idle-sound")};
+
+Result<QByteArray> writeFields(const TextFormat &format, const QJsonObject &fields)
+{
+    try {
+        return format.write(fields);
+    } catch (const FieldError &error) {
+        if (error.path.isEmpty())
+            return Result<QByteArray>::failure(error.message);
+        return Result<QByteArray>::failure(QStringLiteral("field '%1' %2").arg(error.path, error.message));
+    }
+}
+
+QString valueText(const QJsonValue &value)
+{
+    return value.isUndefined() ? QStringLiteral("(nothing)") : jsonText(value);
+}
+
+} // namespace
+
+QJsonObject dumpFields(const TextFormat &format, const QJsonObject &dump)
+{
+    QJsonObject fields = dump;
+    fields.remove(kFormatKey);
+    fields.remove(kNormalisedKey);
+    return withoutKeys(fields, format.shownOnly()).toObject();
+}
+
+Result<QJsonObject> dumpBytes(const TextFormat &format, const QByteArray &bytes, const Surroundings &surroundings)
+{
+    Result<QJsonObject> read = format.read(bytes);
+    if (!read)
+        return read;
+    QJsonObject dump = read.value();
+    QByteArray written;
+    bool settled = false;
+    for (int pass = 0; pass < kPasses && !settled; ++pass) {
+        const QJsonObject fields = dumpFields(format, dump);
+        const Result<QByteArray> bytesWritten = writeFields(format, fields);
+        if (!bytesWritten)
+            return Result<QJsonObject>::failure(QStringLiteral("the kit cannot write this file back: ") +
+                                                bytesWritten.error());
+        written = bytesWritten.value();
+        const Result<QJsonObject> again = format.read(written);
+        if (!again)
+            return Result<QJsonObject>::failure(QStringLiteral("the kit cannot read its own form of this file: ") +
+                                                again.error());
+        settled = dumpFields(format, again.value()) == fields;
+        dump = again.value();
+    }
+    if (!settled)
+        return Result<QJsonObject>::failure(QStringLiteral("the kit's reader and writer do not agree on this file"));
+    format.addSurroundings(dump, surroundings);
+    dump[kFormatKey] = format.id();
+    dump[kNormalisedKey] =
+        QJsonArray::fromStringList(bytes == written ? QStringList() : format.normalisations(bytes, written));
+    return dump;
+}
+
+Result<QByteArray> bytesFromDump(const QJsonObject &dump, const TextFormat **formatFound)
+{
+    const QJsonValue id = dump.value(kFormatKey);
+    const TextFormat *format = id.isString() ? formatById(id.toString()) : nullptr;
+    if (!format) {
+        QStringList ids;
+        for (const TextFormat *known : textFormats())
+            ids.append(known->id());
+        return Result<QByteArray>::failure(QStringLiteral("field 'format' is %1; it should be one of %2")
+                                               .arg(valueText(id), ids.join(QStringLiteral(", "))));
+    }
+    if (formatFound)
+        *formatFound = format;
+    if (dump.contains(kNormalisedKey) && !dump.value(kNormalisedKey).isArray())
+        return Result<QByteArray>::failure(QStringLiteral("field 'normalised' should be an array"));
+    const QJsonObject fields = dumpFields(*format, dump);
+    const Result<QByteArray> written = writeFields(*format, fields);
+    if (!written)
+        return written;
+    const Result<QJsonObject> again = format->read(written.value());
+    if (!again)
+        return Result<QByteArray>::failure(again.error());
+    const QJsonObject readBack = dumpFields(*format, again.value());
+    const QString path = firstDifference(fields, readBack);
+    if (path.isNull())
+        return written;
+    const QJsonValue given = valueAt(fields, path);
+    const QJsonValue kit = valueAt(readBack, path);
+    if (kit.isUndefined())
+        return Result<QByteArray>::failure(
+            QStringLiteral("field '%1' is not part of a %2 file").arg(path, format->id()));
+    return Result<QByteArray>::failure(QStringLiteral("field '%1' is %2, but the kit writes %3 there (the value is "
+                                                      "out of range or follows from other fields)")
+                                           .arg(path, valueText(given), valueText(kit)));
+}
+
+QStringList checkerErrors(const TextFormat &format, const QByteArray &bytes)
+{
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        return {QStringLiteral("no temporary folder for checking the file: ") + folder.errorString()};
+    const QString gamePath = format.checkPath();
+    const QString diskPath = folder.filePath(QString(gamePath).replace(QLatin1Char('\\'), QLatin1Char('/')));
+    QDir().mkpath(folder.filePath(QStringLiteral("GAMEDATA")));
+    QDir().mkpath(QFileInfo(diskPath).path());
+    if (const Status written = writeFileAtomically(diskPath, bytes); !written)
+        return {written.error()};
+    QStringList errors;
+    for (const check::Finding &finding : check::checkGameFolder(folder.path()).findings) {
+        if (finding.severity != check::Severity::Error || kRulesAboutOtherFiles.contains(finding.code) ||
+            finding.file.compare(gamePath, Qt::CaseInsensitive) != 0)
+            continue;
+        errors.append(finding.line > 0 ? QStringLiteral("line %1: %2").arg(finding.line).arg(finding.message)
+                                       : finding.message);
+    }
+    return errors;
+}
+
+Result<QJsonObject> parseDump(const QByteArray &json)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError)
+        return Result<QJsonObject>::failure(
+            QStringLiteral("is not valid JSON: %1 at byte %2").arg(error.errorString()).arg(error.offset));
+    if (!document.isObject())
+        return Result<QJsonObject>::failure(QStringLiteral("holds no JSON object; a dump is one object"));
+    return document.object();
+}
+
+} // namespace tav::textform

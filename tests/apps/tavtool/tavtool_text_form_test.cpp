@@ -1,0 +1,125 @@
+// tavtool dump, load and show as real processes: the output forms, the exit
+// statuses, and show as git's textconv.
+#include "run_tavtool.h"
+
+#include "core/sprite/sprite_file.h"
+#include "support/temp_game_folder.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+namespace tav::test {
+namespace {
+
+QByteArray sampleFile(const char *path)
+{
+    QFile file(QStringLiteral(TAV_SOURCE_DIR "/sample/") + QLatin1String(path));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path;
+    return file.readAll();
+}
+
+struct Game {
+    TempGameFolder temp;
+    Game()
+    {
+        for (const char *path : {"GAMEDATA/ITMNAMES.DAT", "GAMEDATA/MAPS/PLAYER.STS", "GAMEDATA/UNITS/WARDEN.UNI",
+                                 "GAMEDATA/VERSION.DAT", "GRAFIK/POTION.SPR"})
+            temp.write(QLatin1String(path), sampleFile(path));
+    }
+    ToolRun run(const QStringList &arguments) const { return runTavtool(arguments, temp.root()); }
+};
+
+TEST(TavtoolTextForm, DumpPrintsJsonAndLoadWritesTheSameBytesOnlyWithForceOverAFile)
+{
+    Game game;
+    const ToolRun dump = game.run({"dump", "GAMEDATA/UNITS/WARDEN.UNI"});
+    ASSERT_EQ(dump.exitCode, 0) << dump.err.toStdString();
+    QJsonObject unit = QJsonDocument::fromJson(dump.out.toUtf8()).object();
+    EXPECT_EQ(unit.value("format").toString(), "unit");
+    EXPECT_EQ(unit.value("description").toString(), "Bog warden");
+
+    unit["description"] = QStringLiteral("Bog wärden");
+    game.temp.write("warden.json", QJsonDocument(unit).toJson());
+    const ToolRun refused = game.run({"load", "warden.json", "GAMEDATA/UNITS/WARDEN.UNI"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("--force"));
+    EXPECT_EQ(game.temp.read("GAMEDATA/UNITS/WARDEN.UNI"), sampleFile("GAMEDATA/UNITS/WARDEN.UNI"));
+
+    const ToolRun loaded = game.run({"load", "--force", "warden.json", "GAMEDATA/UNITS/WARDEN.UNI"});
+    ASSERT_EQ(loaded.exitCode, 0) << loaded.err.toStdString();
+    EXPECT_TRUE(game.temp.read("GAMEDATA/UNITS/WARDEN.UNI").startsWith("Bog w\xe4rden\r\nWARDEN\r\n"));
+}
+
+TEST(TavtoolTextForm, RefusalsWriteNothingAndUnknownFilesAreAUsageError)
+{
+    Game game;
+    game.temp.write("bad.json", R"({"format": "unit", "description": 7})");
+    game.temp.write("GRAFIK/SHORT.SPR", "TAV");
+    const struct {
+        QStringList arguments;
+        int exit;
+        const char *message;
+    } cases[] = {
+        {{"load", "bad.json", "GAMEDATA/UNITS/NEW.UNI"}, 1, "field 'description' is a number"},
+        {{"load", "bad.json"}, 2, "give FILE.json and TARGET"},
+        {{"dump", "GAMEDATA/VERSION.DAT"}, 2, "is not a file dump knows"},
+        {{"show", "GRAFIK/SHORT.SPR"}, 1, "shorter than the 11-byte header"},
+        {{"dump", "GAMEDATA/MISSING.UNI"}, 1, "MISSING.UNI"},
+    };
+    for (const auto &c : cases) {
+        const ToolRun run = game.run(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exit) << c.message;
+        EXPECT_TRUE(run.err.contains(QLatin1String(c.message))) << run.err.toStdString();
+    }
+    EXPECT_FALSE(game.temp.exists("GAMEDATA/UNITS/NEW.UNI"));
+    for (const char *command : {"dump", "load", "show"})
+        EXPECT_TRUE(game.run({command, "--help"}).out.startsWith(QStringLiteral("Usage: tavtool ") + command));
+}
+
+TEST(TavtoolTextForm, ShowPrintsASavegameAsNumberedNamedLinesWithItemNames)
+{
+    Game game;
+    game.temp.write("ab12cd_PLAYER.STS", sampleFile("GAMEDATA/MAPS/PLAYER.STS"));
+    const ToolRun show = game.run({"show", game.temp.disk("ab12cd_PLAYER.STS")});
+    ASSERT_EQ(show.exitCode, 0) << show.err.toStdString();
+    const QStringList lines = show.out.split('\n');
+    EXPECT_EQ(lines.value(1), "001 fixed/001: 0");
+    EXPECT_EQ(lines.value(3), "003 inventory/0/item: 5 (Torch)");
+    EXPECT_TRUE(show.out.contains("\n112 hero/gold: 50\n"));
+    EXPECT_TRUE(show.out.contains("\n115 map/x: \"12\"\n"));
+}
+
+TEST(TavtoolTextForm, GitDiffThroughShowFindsTheChangedRowOfASprite)
+{
+    const QString git = QStandardPaths::findExecutable("git");
+    if (git.isEmpty())
+        GTEST_SKIP() << "git is not installed";
+    TempGameFolder repo;
+    const auto gitRun = [&](const QStringList &arguments) {
+        QProcess process;
+        process.setWorkingDirectory(repo.root());
+        process.start(git, QStringList{"-c", "user.name=Tav", "-c", "user.email=tav@example.org"} + arguments);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    QByteArray pixels(3 * 4, '\x10');
+    repo.write("GRAFIK/EYE.SPR", spriteFileBytes(3, 4, pixels));
+    repo.write(".gitattributes", "*.SPR diff=tav\n*.spr diff=tav\n");
+    gitRun({"init", "-q"});
+    gitRun({"config", "diff.tav.textconv", QStringLiteral(TAVTOOL_PATH " show")});
+    gitRun({"add", "-A"});
+    gitRun({"commit", "-q", "-m", "eye"});
+    pixels[2 * 3 + 1] = '\xab';
+    repo.write("GRAFIK/EYE.SPR", spriteFileBytes(3, 4, pixels));
+    const QString diff = gitRun({"diff"});
+    EXPECT_TRUE(diff.contains("\n-row 02: 10 10 10\n+row 02: 10 ab 10\n")) << diff.toStdString();
+}
+
+} // namespace
+} // namespace tav::test
