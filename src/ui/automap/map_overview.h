@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QTableWidget;
 
@@ -31,6 +32,7 @@ private:
     QLineEdit *m_text1 = nullptr;
     QLineEdit *m_text2 = nullptr;
     QLineEdit *m_text3 = nullptr;
+    QLabel *m_entryNote = nullptr;
 };
 
 } // namespace tav
