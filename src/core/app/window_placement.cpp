@@ -80,10 +80,14 @@ QPoint firstWindowPosition(const QRect &available, const QRect &launchWindow, co
     return at;
 }
 
-CompanionPlacement placeCompanions(const QRect &available, const QRect &launchWindow, const QRect &editor,
-                                   QSize palette, QSize scrapboard, int scrapboardRoom)
+namespace {
+
+// The arrangements beside the editor, in order, for a scrapboard that takes
+// `room` pixels of width at most.
+QList<CompanionPlacement> arrangementsApart(const QRect &available, const QRect &editor, QSize palette,
+                                            QSize scrapboard, int room)
 {
-    const int columnWidth = std::max(palette.width(), scrapboardRoom);
+    const int columnWidth = std::max(palette.width(), room);
     const int columnHeight = palette.height() + kWindowGap + scrapboard.height();
     const int columnTop = keepInside(editor.y(), columnHeight, available.y(), bottomEnd(available));
     const int scrapboardTop = columnTop + palette.height() + kWindowGap;
@@ -111,9 +115,8 @@ CompanionPlacement placeCompanions(const QRect &available, const QRect &launchWi
         return moved;
     };
     const int leftEdge = editor.x() - kWindowGap;
-    const int rowWidth = palette.width() + kWindowGap + scrapboardRoom;
-
-    const CompanionPlacement candidates[] = {
+    const int rowWidth = palette.width() + kWindowGap + room;
+    return {
         column(editor),
         {editor.topLeft(),
          {leftEdge - palette.width(), columnTop},
@@ -125,27 +128,71 @@ CompanionPlacement placeCompanions(const QRect &available, const QRect &launchWi
         row(keepInside(editor.x(), rowWidth, available.x(), rightEnd(available))),
         row(available.x()),
     };
-    const auto fits = [&](const CompanionPlacement &p) {
-        const QRect e(p.editor, editor.size());
-        const QRect pal(p.palette, palette);
-        // The scrapboard as wide as it gets, grown away from the editor.
-        const int roomLeft = p.scrapboardGrowsLeft ? p.scrapboard.x() + scrapboard.width() - scrapboardRoom
-                                                   : p.scrapboard.x();
-        const QRect scrap(QPoint(roomLeft, p.scrapboard.y()), QSize(scrapboardRoom, scrapboard.height()));
-        for (const QRect &r : {e, pal, scrap}) {
-            if (!available.contains(r) || r.intersects(launchWindow))
-                return false;
-        }
-        return !e.intersects(pal) && !e.intersects(scrap) && !pal.intersects(scrap);
+}
+
+// The scrapboard as wide as it gets, grown away from the editor.
+QRect scrapboardRoomRect(const CompanionPlacement &p, QSize scrapboard, int room)
+{
+    const int left = p.scrapboardGrowsLeft ? p.scrapboard.x() + scrapboard.width() - room : p.scrapboard.x();
+    return QRect(QPoint(left, p.scrapboard.y()), QSize(room, scrapboard.height()));
+}
+
+bool onAreaClearOf(const QRect &available, const QRect &launchWindow, const QRect &r)
+{
+    return available.contains(r) && !r.intersects(launchWindow);
+}
+
+// The companions over the editor's controls, off its canvas (see the header).
+CompanionPlacement overTheControls(const QRect &available, const QRect &launchWindow, const QRect &editor,
+                                   const QRect &canvas, QSize palette, QSize scrapboard, int room)
+{
+    const QRect onScreenCanvas = canvas.isEmpty() ? editor : canvas.translated(editor.topLeft());
+    const int rightEdge = rightEnd(available);
+    QPoint pal(rightEdge - palette.width(), keepInside(editor.y(), palette.height(), available.y(),
+                                                       bottomEnd(available)));
+    if (QRect(pal, palette).intersects(launchWindow))
+        pal.setY(std::max(available.y(), launchWindow.y() - kWindowGap - palette.height()));
+    const QRect palRect(pal, palette);
+
+    const auto usable = [&](const QRect &r) {
+        return onAreaClearOf(available, launchWindow, r) && !r.intersects(onScreenCanvas) && !r.intersects(palRect);
     };
-    for (const CompanionPlacement &p : candidates) {
-        if (fits(p))
-            return p;
+    // As low as the area goes, below the canvas; room for the unfolded
+    // viewer first, then the folded scrapboard.
+    const QPoint underCanvas(keepInside(editor.x(), room, available.x(), rightEdge),
+                             bottomEnd(available) - scrapboard.height());
+    for (const int width : {room, scrapboard.width()}) {
+        if (usable(QRect(underCanvas, QSize(width, scrapboard.height()))))
+            return {editor.topLeft(), pal, underCanvas, false};
     }
-    CompanionPlacement kept = column(editor);
-    kept.palette = keepInside(available, kept.palette, palette);
-    kept.scrapboard = keepInside(available, kept.scrapboard, QSize(scrapboardRoom, scrapboard.height()));
-    return kept;
+    const QPoint underPalette(rightEdge - scrapboard.width(), bottomEnd(palRect) + kWindowGap);
+    if (usable(QRect(underPalette, scrapboard)))
+        return {editor.topLeft(), pal, underPalette, true};
+    return {editor.topLeft(), pal, keepInside(available, underPalette, scrapboard), true};
+}
+
+} // namespace
+
+CompanionPlacement placeCompanions(const QRect &available, const QRect &launchWindow, const QRect &editor,
+                                   QSize palette, QSize scrapboard, int scrapboardRoom, const QRect &canvas)
+{
+    for (const int room : {scrapboardRoom, scrapboard.width()}) {
+        const auto fits = [&](const CompanionPlacement &p) {
+            const QRect e(p.editor, editor.size());
+            const QRect pal(p.palette, palette);
+            const QRect scrap = scrapboardRoomRect(p, scrapboard, room);
+            for (const QRect &r : {e, pal, scrap}) {
+                if (!onAreaClearOf(available, launchWindow, r))
+                    return false;
+            }
+            return !e.intersects(pal) && !e.intersects(scrap) && !pal.intersects(scrap);
+        };
+        for (const CompanionPlacement &p : arrangementsApart(available, editor, palette, scrapboard, room)) {
+            if (fits(p))
+                return p;
+        }
+    }
+    return overTheControls(available, launchWindow, editor, canvas, palette, scrapboard, scrapboardRoom);
 }
 
 } // namespace tav

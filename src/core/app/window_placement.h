@@ -34,14 +34,26 @@ struct CompanionPlacement {
     bool scrapboardGrowsLeft = false;
 };
 
-// Puts palette and scrapboard, one above the other, to the right of the
-// editor when they fit, else to its left, else moves the editor left just
-// enough for them to fit on its right; else the palette goes right of the
-// editor (moved left if need be) and the scrapboard below it, else both side
-// by side below it. Each
-// arrangement must lie on the area, clear of the launch window. When none
-// does, they go to the right, kept on the area.
+// Puts palette and scrapboard beside the editor, never over it, in the
+// first of these arrangements that lies on the area, clear of the launch
+// window: one above the other to the right of the editor, else to its left,
+// else on its right with the editor moved left just enough; else the palette
+// right of the editor (moved left if need be) and the scrapboard below it,
+// else both side by side below it. Each is tried first with room for the
+// scrapboard's unfolded viewer, then at its folded width (on a screen of
+// 1280 pixels the viewer then unfolds past the screen's edge).
+//
+// Where they cannot stand apart (a 1024 x 768 screen), they keep off the
+// editor's canvas (`canvas`, relative to the editor's top-left corner; the
+// whole editor when empty) and cover the editor from its right-hand end,
+// where its controls are: the palette stands at the area's right edge level
+// with the editor's top, over the top of the editor's right-hand column (the
+// drawing colours, the editing functions, the flip buttons), which matter
+// least while the palette is in use; the scrapboard stands as low as the area
+// goes in the blank strip below the canvas, else below the palette. The
+// drawing modes, the sizes, the file commands and the launch window stay in
+// view where the area allows.
 CompanionPlacement placeCompanions(const QRect &available, const QRect &launchWindow, const QRect &editor,
-                                   QSize palette, QSize scrapboard, int scrapboardRoom);
+                                   QSize palette, QSize scrapboard, int scrapboardRoom, const QRect &canvas = QRect());
 
 } // namespace tav

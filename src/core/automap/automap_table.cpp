@@ -40,6 +40,18 @@ QStringList withAutomapString(QStringList lines, const QString &key, const QStri
     return lines;
 }
 
+int automapEntryCount(const QStringList &lines, const QString &key)
+{
+    int count = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i] == key && i + 1 < lines.size()) {
+            ++count;
+            ++i;
+        }
+    }
+    return count;
+}
+
 Result<std::optional<QString>> readAutomapString(const GameFolder &folder, int x, int y)
 {
     const Result<TextFile> table = readTextFile(folder.resolve(kAutomapTablePath));
@@ -48,8 +60,10 @@ Result<std::optional<QString>> readAutomapString(const GameFolder &folder, int x
     return findAutomapString(table->lines, automapKey(x, y));
 }
 
-Status saveAutomapString(const GameFolder &folder, int x, int y, const QString &text)
+Status saveAutomapString(const GameFolder &folder, int x, int y, const QString &text, int *entriesUpdated)
 {
+    if (entriesUpdated)
+        *entriesUpdated = 0;
     if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
         return Status::failure(QStringLiteral("An automap string must be a single line."));
 
@@ -70,6 +84,8 @@ Status saveAutomapString(const GameFolder &folder, int x, int y, const QString &
         saved = replaceFile(newPath, tablePath);
     if (!saved)
         QFile::remove(newPath);
+    else if (entriesUpdated)
+        *entriesUpdated = automapEntryCount(table->lines, automapKey(x, y));
     return saved;
 }
 

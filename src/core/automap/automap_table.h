@@ -30,6 +30,9 @@ std::optional<QString> findAutomapString(const QStringList &lines, const QString
 // lines stay as they are when no entry has the key.
 QStringList withAutomapString(QStringList lines, const QString &key, const QString &text);
 
+// How many entries of the table have the key.
+int automapEntryCount(const QStringList &lines, const QString &key);
+
 // Reads the string of square (x, y) from the working folder's table; nullopt
 // when the table has no entry for it; a failure when the table is missing or
 // unreadable.
@@ -37,7 +40,9 @@ Result<std::optional<QString>> readAutomapString(const GameFolder &folder, int x
 
 // Replaces the string of square (x, y) in the table: the whole new table is
 // written to AUTOMAP.NEW, which then takes the place of AUTOMAP.DAT in one
-// step. On failure every file is left as it was.
-Status saveAutomapString(const GameFolder &folder, int x, int y, const QString &text);
+// step. On failure every file is left as it was. A square without an entry
+// leaves the table as it was, rewritten; entriesUpdated (when given) tells
+// how many entries took the text, 0 then.
+Status saveAutomapString(const GameFolder &folder, int x, int y, const QString &text, int *entriesUpdated = nullptr);
 
 } // namespace tav

@@ -19,6 +19,13 @@ QStringList namesWithoutEnding(const QStringList &files, int endingLength)
     return names;
 }
 
+QString spriteFileIn(const QString &folder, const QString &spriteName, const QString &ending)
+{
+    if (spriteName.isEmpty() || spriteName.contains(QLatin1Char('\\')) || spriteName.contains(QLatin1Char('/')))
+        return QString();
+    return gamePath({folder, spriteName + ending});
+}
+
 } // namespace
 
 QStringList unitNames(const GameFolder &folder)
@@ -36,11 +43,22 @@ QStringList unitSpriteNames(const GameFolder &folder, bool boss)
     return namesWithoutEnding(folder.list(unitSpriteFolder(boss), QStringLiteral("*u1.SPR")), 6);
 }
 
+QString unitSpriteFile(const QString &spriteName, bool boss)
+{
+    return spriteFileIn(unitSpriteFolder(boss), spriteName, QStringLiteral("U1.SPR"));
+}
+
+QString zombieSpriteFile(const QString &spriteName)
+{
+    return spriteFileIn(unitSpriteFolder(false), spriteName, QStringLiteral("Z1.SPR"));
+}
+
 bool hasZombieSprite(const GameFolder &folder, const QString &spriteName)
 {
-    if (spriteName.isEmpty() || spriteName.contains(QLatin1Char('\\')) || spriteName.contains(QLatin1Char('/')))
+    const QString zombie = zombieSpriteFile(spriteName);
+    if (zombie.isEmpty())
         return false;
-    const QString path = folder.resolve(gamePath({unitSpriteFolder(false), spriteName + QStringLiteral("Z1.SPR")}));
+    const QString path = folder.resolve(zombie);
     QFile file(path);
     return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
 }

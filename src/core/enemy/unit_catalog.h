@@ -20,6 +20,13 @@ QString unitSpriteFolder(bool boss);
 // sprite folder without its last 6 characters, upper-cased, in folder order.
 QStringList unitSpriteNames(const GameFolder &folder, bool boss);
 
+// The sprite files of a sprite base name B, as game paths: the unit's
+// picture B + "U1.SPR" in the sprite folder, and the zombie variant
+// B + "Z1.SPR", always in GRAFIK\UNITS. Empty for a name that would leave
+// its folder.
+QString unitSpriteFile(const QString &spriteName, bool boss);
+QString zombieSpriteFile(const QString &spriteName);
+
 // Whether GRAFIK\UNITS holds the zombie variant (B + "Z1.SPR") of a sprite
 // and it can be read. Boss sprites are looked up there too.
 bool hasZombieSprite(const GameFolder &folder, const QString &spriteName);

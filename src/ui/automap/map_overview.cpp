@@ -24,6 +24,8 @@ namespace {
 
 constexpr int kCellSide = 24;
 
+const QString kNoEntryNote = QStringLiteral("no entry for this square in AUTOMAP.DAT");
+
 QPushButton *makeButton(QWidget *parent, const char *name, const char *caption)
 {
     auto *button = new QPushButton(QString::fromLatin1(caption), parent);
@@ -74,6 +76,10 @@ Form4::Form4(const GameFolder &folder, QWidget *parent)
     m_text3 = new QLineEdit(this);
     m_text3->setObjectName(QStringLiteral("Text3"));
     m_text3->setMinimumWidth(220);
+    // The old text stays in the box when a square has no entry; this says so.
+    m_entryNote = new QLabel(this);
+    m_entryNote->setObjectName(QStringLiteral("EntryNote"));
+    m_entryNote->setMinimumHeight(m_entryNote->fontMetrics().height());
 
     auto *command1 = makeButton(this, "Command1", "Launch MAP editor");
     auto *command2 = makeButton(this, "Command2", "MAPEDIT.txt");
@@ -107,6 +113,7 @@ Form4::Form4(const GameFolder &folder, QWidget *parent)
     side->addSpacing(6);
     side->addWidget(label2);
     side->addWidget(m_text3);
+    side->addWidget(m_entryNote);
     side->addWidget(command5);
     side->addSpacing(16);
     side->addWidget(command3);
@@ -160,6 +167,10 @@ void Form4::Grid_RowColChange()
     if (entry && entry->has_value())
         m_text3->setText(**entry);
     m_savedEntry.markSaved(m_text3->text());
+    if (!entry)
+        m_entryNote->setText(QStringLiteral("AUTOMAP.DAT could not be read"));
+    else
+        m_entryNote->setText(entry->has_value() ? QString() : kNoEntryNote);
 }
 
 void Form4::Command1_Click()
@@ -189,15 +200,26 @@ void Form4::Command3_Click()
 
 void Form4::Command5_Click()
 {
-    const Status saved =
-        saveAutomapString(m_folder, wholeValue(m_text1->text()), wholeValue(m_text2->text()), m_text3->text());
+    int updated = 0;
+    const Status saved = saveAutomapString(m_folder, wholeValue(m_text1->text()), wholeValue(m_text2->text()),
+                                           m_text3->text(), &updated);
     if (!saved) {
         platform::showError(QStringLiteral("The automap entry of square %1/%2 could not be saved in %3.")
                                 .arg(m_text1->text(), m_text2->text(), kAutomapTablePath),
                             QStringLiteral("Error"), saved.error());
         return;
     }
-    m_savedEntry.markSaved(m_text3->text());
+    if (updated > 0) {
+        m_savedEntry.markSaved(m_text3->text());
+        return;
+    }
+    m_entryNote->setText(kNoEntryNote);
+    platform::showMessage(QStringLiteral("Nothing was saved: GAMEDATA\\AUTOMAP.DAT has no entry for square %1/%2, "
+                                         "and this window only changes entries that exist. The table was written "
+                                         "back unchanged. Entries are added to the table itself; "
+                                         "\"DATFiles.txt (Automap)\" describes it.")
+                              .arg(m_text1->text(), m_text2->text()),
+                          QStringLiteral("Information"), platform::Icon::Information);
 }
 
 QString Form4::unsavedWork() const

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QTableWidget;
 
@@ -38,6 +39,7 @@ private:
     QLineEdit *m_text2 = nullptr;
     QLineEdit *m_text3 = nullptr;
     SavedMark<QString> m_savedEntry;
+    QLabel *m_entryNote = nullptr;
 };
 
 } // namespace tav

@@ -1,5 +1,7 @@
 #include "ui/common/window_frame.h"
 
+#include "core/app/window_placement.h"
+
 #include <QApplication>
 #include <QMargins>
 #include <QScreen>
@@ -42,6 +44,24 @@ QRect availableArea(const QWidget *window)
     if (!screen)
         screen = QApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect();
+}
+
+void placeNewWindow(QWidget *window)
+{
+    const QWidget *launch = shownWindow(QStringLiteral("Form1"));
+    const QRect area = availableArea(launch ? launch : window);
+    if (!window->testAttribute(Qt::WA_Resized))
+        window->adjustSize();
+    const QSize frame = outerGeometry(window, launch).size() - window->size();
+    const QSize fitted = window->size().boundedTo(area.size() - frame).expandedTo(window->minimumSize());
+    if (fitted != window->size())
+        window->resize(fitted);
+    QList<QRect> placed;
+    for (const QWidget *other : QApplication::topLevelWidgets()) {
+        if (other != window && other != launch && other->isVisible())
+            placed.append(other->frameGeometry());
+    }
+    window->move(firstWindowPosition(area, launch ? launch->frameGeometry() : QRect(), placed, fitted + frame));
 }
 
 } // namespace tav

@@ -21,4 +21,9 @@ const QWidget *shownWindow(const QString &objectName);
 // windows may use.
 QRect availableArea(const QWidget *window);
 
+// Gives a window that is not shown yet its first place: its size cut to fit
+// the available area, its position on that area clear of the launch window
+// and not on top of another shown window.
+void placeNewWindow(QWidget *window);
+
 } // namespace tav

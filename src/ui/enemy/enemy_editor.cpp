@@ -3,6 +3,7 @@
 #include "core/common/windows1252.h"
 #include "core/enemy/unit_catalog.h"
 #include "core/enemy/unit_codes.h"
+#include "ui/enemy/enemy_sprite_picture.h"
 #include "ui/enemy/up_down.h"
 #include "ui/platform/dialogs.h"
 #include "ui/platform/launcher.h"
@@ -121,6 +122,13 @@ void Form16::List1_Click()
         m_check2->setEnabled(true);
         m_check2->setChecked(true);
     }
+    showSpritePicture();
+}
+
+void Form16::showSpritePicture()
+{
+    const QListWidgetItem *item = m_list1->currentItem();
+    m_spritePicture->showSprite(item ? item->text() : QString(), m_check3->isChecked(), m_check2->isChecked());
 }
 
 void Form16::Text3_LostFocus()

@@ -18,6 +18,7 @@ class QRadioButton;
 
 namespace tav {
 
+class EnemySpritePicture;
 class UpDown;
 
 // `Form16`, the enemy editor: one unit file at a time, named by the unit
@@ -52,6 +53,8 @@ private:
     void rebuildUnitNames();
     void refillSpriteList();
     void selectSprite(int row);
+    // The chosen sprite's pictures beside the list.
+    void showSpritePicture();
     void showReading(const enemy::UnitReading &reading);
     void setCaptionFromName();
     // The unit name box's text when it names a file; shows why not otherwise.
@@ -62,6 +65,7 @@ private:
     QComboBox *m_combo1 = nullptr;
     QLineEdit *m_text1 = nullptr;
     QListWidget *m_list1 = nullptr;
+    EnemySpritePicture *m_spritePicture = nullptr;
     std::array<QRadioButton *, 4> m_option1{};
     QCheckBox *m_check1 = nullptr;
     QCheckBox *m_check2 = nullptr;

@@ -4,6 +4,7 @@
 #include "core/enemy/unit_catalog.h"
 #include "core/enemy/unit_codes.h"
 #include "ui/common/artwork.h"
+#include "ui/enemy/enemy_sprite_picture.h"
 #include "ui/enemy/up_down.h"
 
 #include <QButtonGroup>
@@ -102,6 +103,10 @@ void Form16::buildControls()
         if (row >= 0)
             List1_Click();
     });
+    m_spritePicture = new EnemySpritePicture(m_folder, this);
+    auto *spriteRow = new QHBoxLayout;
+    spriteRow->addWidget(m_list1, 1);
+    spriteRow->addWidget(m_spritePicture, 0, Qt::AlignTop);
 
     auto *behaviours = new QButtonGroup(this);
     auto *behaviourGrid = new QGridLayout;
@@ -115,6 +120,8 @@ void Form16::buildControls()
     m_check3 = named(new QCheckBox(QStringLiteral("Boss"), this), QStringLiteral("Check3"));
     behaviourGrid->addWidget(m_check3, 2, 0);
     connect(m_check3, &QCheckBox::toggled, this, &Form16::Check3_Click);
+    // After the refill, which may leave no sprite to choose.
+    connect(m_check3, &QCheckBox::toggled, this, &Form16::showSpritePicture);
 
     m_text2 = named(new QLineEdit(this), QStringLiteral("Text2"));
     m_text2->setReadOnly(true);
@@ -131,7 +138,7 @@ void Form16::buildControls()
     left->addWidget(fieldLabel(QStringLiteral("Enemy description:"), 1, this), 0, 0);
     left->addWidget(m_text1, 0, 1);
     left->addWidget(fieldLabel(QStringLiteral("Enemy sprite:"), 2, this), 1, 0, Qt::AlignTop);
-    left->addWidget(m_list1, 1, 1);
+    left->addLayout(spriteRow, 1, 1);
     left->addWidget(fieldLabel(QStringLiteral("Behavior:"), 3, this), 2, 0, Qt::AlignTop);
     left->addLayout(behaviourGrid, 2, 1);
     left->addWidget(fieldLabel(QStringLiteral("Movement speed:"), 4, this), 3, 0);
@@ -150,6 +157,7 @@ void Form16::buildControls()
     m_check1 = named(new QCheckBox(QStringLiteral("heavy body"), this), QStringLiteral("Check1"));
     m_check2 = named(new QCheckBox(QStringLiteral("zombie-like"), this), QStringLiteral("Check2"));
     m_check2->setEnabled(false);
+    connect(m_check2, &QCheckBox::toggled, this, &Form16::showSpritePicture);
 
     auto *right = new QGridLayout;
     right->setColumnStretch(1, 1);

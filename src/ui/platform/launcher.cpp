@@ -2,6 +2,7 @@
 
 #include "core/common/command_line.h"
 #include "ui/platform/dialogs.h"
+#include "ui/platform/help_list_window.h"
 #include "ui/platform/text_window.h"
 
 #include <QCoreApplication>
@@ -21,7 +22,9 @@ StartTarget resolve(const GameFolder &folder, const QString &commandLine)
 }
 
 // What the kit shows itself when the desktop could not open a text or a
-// folder; programs that fail to start stay silent.
+// folder: the text in its viewer; a folder of texts (the help folder) as its
+// own list of them, any other folder as its path. Programs that fail to
+// start stay silent.
 bool showInstead(const StartTarget &target)
 {
     switch (target.kind) {
@@ -30,6 +33,8 @@ bool showInstead(const StartTarget &target)
     case StartTarget::Kind::OpenFolder:
         if (!QFileInfo(target.path).isDir())
             return false;
+        if (showHelpList(target.path))
+            return true;
         showMessage(QStringLiteral("No file manager could open the folder. Its path is:\n\n")
                         + QDir::toNativeSeparators(QFileInfo(target.path).absoluteFilePath()),
                     QStringLiteral("Information"), Icon::Information);

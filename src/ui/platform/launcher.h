@@ -29,8 +29,8 @@ void installLauncher(Launcher *replacement);
 
 // Starts a command line through the launcher. When the desktop cannot open
 // what "notepad FILE" or "explorer FOLDER" names, the kit shows the text in
-// its own viewer, or the folder's path in a message the user can copy, so
-// neither is lost. True when the user was shown something.
+// its own viewer, a folder of texts as its own list of them, or another
+// folder's path in a message the user can copy, so nothing is lost. True when the user was shown something.
 bool startCommand(const GameFolder &folder, const QString &commandLine,
                   WindowStyle style = WindowStyle::NormalFocus);
 

@@ -1,24 +1,14 @@
 #include "ui/platform/text_window.h"
 
 #include "core/common/text_file.h"
+#include "ui/platform/reused_window.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QHash>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QVBoxLayout>
 
 namespace tav::platform {
-namespace {
-
-QHash<QString, QPointer<TextWindow>> &openWindows()
-{
-    static QHash<QString, QPointer<TextWindow>> windows;
-    return windows;
-}
-
-} // namespace
 
 TextWindow::TextWindow(const QString &diskPath, QWidget *parent)
     : QWidget(parent, Qt::Window)
@@ -53,19 +43,8 @@ bool TextWindow::reload()
 
 TextWindow *showTextWindow(const QString &diskPath)
 {
-    const QString key = QFileInfo(diskPath).absoluteFilePath();
-    QPointer<TextWindow> &window = openWindows()[key];
-    if (!window)
-        window = new TextWindow(key);
-    if (!window->reload()) {
-        if (!window->isVisible())
-            delete window.data();
-        return nullptr;
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
+    // The text scrolls inside its viewer.
+    return showReusedWindow<TextWindow>(QFileInfo(diskPath).absoluteFilePath());
 }
 
 } // namespace tav::platform

@@ -126,8 +126,12 @@ void Form12::arrangeCompanions(bool movePalette, bool moveScrapboard, bool mayMo
     const QRect scrapboard = outerGeometry(m_form14, framed);
     const int room = scrapboard.width() - m_form14->width() + m_form14->widthWithViewerOut();
     const QRect launchFrame = launch ? launch->frameGeometry() : QRect();
+    // The canvas within the frame: the borders at the sides and the bottom
+    // are alike, the title bar is above.
+    const int border = (editor.width() - width()) / 2;
+    const QRect canvas = m_canvas->geometry().translated(border, editor.height() - height() - border);
     const CompanionPlacement placement =
-        placeCompanions(availableArea(this), launchFrame, editor, palette.size(), scrapboard.size(), room);
+        placeCompanions(availableArea(this), launchFrame, editor, palette.size(), scrapboard.size(), room, canvas);
     // Each window is moved only while the window manager has not mapped
     // it, so the position is taken as its frame's.
     if (mayMoveEditor && placement.editor != editor.topLeft())

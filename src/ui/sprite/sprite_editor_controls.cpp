@@ -72,10 +72,16 @@ void Form12::buildControls()
     auto *previewLayout = new QHBoxLayout(previewBox);
     previewLayout->addWidget(m_preview, 0, Qt::AlignCenter);
 
-    auto *cursorBox = new QGroupBox(QStringLiteral("Cursor"), this);
+    // The cursor's cell under the canvas, so that the editor stays low enough
+    // to stand above the launch window on a screen 720 pixels high.
+    auto *cursorBox = new QWidget(this);
+    cursorBox->setObjectName(QStringLiteral("Cursor"));
     auto *cursorLayout = new QHBoxLayout(cursorBox);
+    cursorLayout->setContentsMargins(0, 0, 0, 0);
     m_sx = numberBox(QStringLiteral("SX"), true, cursorBox);
     m_sy = numberBox(QStringLiteral("SY"), true, cursorBox);
+    cursorLayout->addWidget(label(QStringLiteral("Cursor:"), cursorBox));
+    cursorLayout->addSpacing(8);
     cursorLayout->addWidget(label(QStringLiteral("X="), cursorBox));
     cursorLayout->addWidget(m_sx);
     cursorLayout->addSpacing(8);
@@ -146,10 +152,11 @@ void Form12::buildControls()
 
     auto *operationsBox = new QGroupBox(QStringLiteral("Sprite operations:"), this);
     auto *operationsLayout = new QVBoxLayout(operationsBox);
-    operationsLayout->addWidget(
-        button<QPushButton>(QStringLiteral("Command9"), QStringLiteral("flip | x-wise"), operationsBox));
-    operationsLayout->addWidget(
-        button<QPushButton>(QStringLiteral("Command10"), QStringLiteral("flip - y-wise"), operationsBox));
+    // Buttons in pairs keep the editor low (see the cursor row).
+    auto *flips = new QHBoxLayout;
+    flips->addWidget(button<QPushButton>(QStringLiteral("Command9"), QStringLiteral("flip | x-wise"), operationsBox));
+    flips->addWidget(button<QPushButton>(QStringLiteral("Command10"), QStringLiteral("flip - y-wise"), operationsBox));
+    operationsLayout->addLayout(flips);
     m_slider1 = new QSlider(Qt::Horizontal, operationsBox);
     m_slider1->setObjectName(QStringLiteral("Slider1"));
     m_slider1->setFocusPolicy(Qt::NoFocus);
@@ -170,10 +177,12 @@ void Form12::buildControls()
     auto *replace = button<QPushButton>(QStringLiteral("Command12"), QStringLiteral("replace color"), operationsBox);
     replace->setToolTip(
         QStringLiteral("changes the color of all squares that have left button color to right button color"));
-    operationsLayout->addWidget(replace);
     auto *blur = button<QPushButton>(QStringLiteral("Command13"), QStringLiteral("blur filter"), operationsBox);
     blur->setToolTip(QStringLiteral("filter effect - useful for smooth shadings"));
-    operationsLayout->addWidget(blur);
+    auto *colourOperations = new QHBoxLayout;
+    colourOperations->addWidget(replace);
+    colourOperations->addWidget(blur);
+    operationsLayout->addLayout(colourOperations);
 
     // The sprite's name and the file commands.
     auto *fileBox = new QGroupBox(QStringLiteral("Sprite filename"), this);
@@ -223,7 +232,6 @@ void Form12::buildControls()
 
     auto *left = new QVBoxLayout;
     left->addWidget(previewBox);
-    left->addWidget(cursorBox);
     left->addWidget(modeBox);
     left->addWidget(sizeBox);
     left->addStretch();
@@ -238,7 +246,11 @@ void Form12::buildControls()
     panel->addWidget(fileBox, 1, 0, 1, 2);
     auto *window = new QHBoxLayout(this);
     window->setSizeConstraint(QLayout::SetFixedSize);
-    window->addWidget(m_canvas, 0, Qt::AlignTop);
+    auto *canvasColumn = new QVBoxLayout;
+    canvasColumn->addWidget(m_canvas);
+    canvasColumn->addWidget(cursorBox);
+    canvasColumn->addStretch();
+    window->addLayout(canvasColumn);
     window->addLayout(panel);
 }
 

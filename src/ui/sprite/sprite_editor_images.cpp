@@ -19,7 +19,8 @@ SpriteColourMap Form12::imageColours()
 void Form12::exportImage()
 {
     const QImage picture = spritePicture(m_document.Matrix(), m_document.XSize(), m_document.YSize(), imageColours());
-    exportPngImage(picture, QStringLiteral("Export sprite image"), m_folder.root(), QStringLiteral("sprite image"));
+    exportPngImage(picture, QStringLiteral("Export sprite image"), m_folder.root(), QStringLiteral("sprite image"),
+                   imageFileNameFor(m_document.name()));
 }
 
 void Form12::importImage()

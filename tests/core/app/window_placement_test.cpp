@@ -106,3 +106,85 @@ TEST(PlaceCompanions, AWideEditorKeepsThePaletteBesideItAndTheScrapboardClearOfT
     expectCompanionsClear(kScreen, p, wide);
     expectApart(QRect(p.scrapboard, QSize(kScrapboardRoom, kScrapboard.height())), kLaunch);
 }
+
+namespace {
+
+// The kit's windows as a window manager with a 1-pixel border and a title
+// bar frames them; at 200 % scale the title bar takes half the logical pixels.
+struct KitWindows {
+    int title;
+    QSize frame(int width, int height) const { return {width + 2, height + 1 + title}; }
+    QSize editor() const { return frame(885, 553); }
+    QRect canvas() const { return {12, title + 11, 481, 481}; }
+    QSize palette() const { return frame(343, 273); }
+    QSize scrapboard() const { return frame(320, 192); }
+    int scrapboardRoom() const { return 438; }
+    QList<QSize> tools() const
+    {
+        return {frame(640, 440), frame(761, 408), frame(814, 522), frame(840, 440), frame(721, 400), editor()};
+    }
+    // The launch window in the bottom-right corner of the screen.
+    QRect launch(QSize screen) const
+    {
+        const QSize size = frame(543, 68);
+        return {QPoint(screen.width() - size.width() - 7, screen.height() - size.height() - 40), size};
+    }
+};
+
+struct ScreenCase {
+    const char *name;
+    QSize size;
+    int title;
+    bool roomToStandApart;
+};
+
+} // namespace
+
+TEST(PlaceCompanions, EveryScreenAndScaleKeepsTheEditorsCanvasAndTheLaunchWindowUncovered)
+{
+    const ScreenCase screens[] = {
+        {"1024x768", {1024, 768}, 20, false}, {"1280x720", {1280, 720}, 20, true},
+        {"1280x800", {1280, 800}, 20, true},  {"1366x768", {1366, 768}, 20, true},
+        {"1280x1024", {1280, 1024}, 20, true}, {"1920x1080", {1920, 1080}, 20, true},
+        {"2560x1440 at 200 %", {1280, 720}, 10, true},
+    };
+    for (const ScreenCase &screen : screens) {
+        SCOPED_TRACE(screen.name);
+        const KitWindows kit{screen.title};
+        const QRect area(QPoint(0, 0), screen.size);
+        const QRect launch = kit.launch(screen.size);
+
+        // Every tool window starts on the area, clear of the launch window.
+        QList<QRect> placed;
+        for (const QSize size : kit.tools()) {
+            const QRect r(firstWindowPosition(area, launch, placed, size), size);
+            EXPECT_TRUE(area.contains(r));
+            expectApart(r, launch);
+            placed.append(r);
+        }
+
+        const QRect editor(firstWindowPosition(area, launch, {}, kit.editor()), kit.editor());
+        const CompanionPlacement p = placeCompanions(area, launch, editor, kit.palette(), kit.scrapboard(),
+                                                     kit.scrapboardRoom(), kit.canvas());
+        const QRect e(p.editor, kit.editor());
+        const QRect palette(p.palette, kit.palette());
+        const QRect scrapboard(p.scrapboard, kit.scrapboard());
+        for (const QRect &r : {e, palette, scrapboard}) {
+            EXPECT_TRUE(area.contains(r));
+            expectApart(r, launch);
+        }
+        const QRect canvas = kit.canvas().translated(e.topLeft());
+        expectApart(palette, canvas);
+        expectApart(scrapboard, canvas);
+        if (screen.roomToStandApart) {
+            expectApart(e, palette);
+            expectApart(e, scrapboard);
+            expectApart(palette, scrapboard);
+        } else {
+            // Over the editor's controls at its right-hand end, and the
+            // scrapboard below the canvas.
+            EXPECT_EQ(palette.right(), area.right());
+            EXPECT_GT(scrapboard.top(), canvas.bottom());
+        }
+    }
+}

@@ -5,6 +5,7 @@
 #include "support/temp_game_folder.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -126,4 +127,29 @@ TEST_F(MapOverview, ButtonsStartTheMapEditorAndTheHelpTexts)
     EXPECT_EQ(platform.launcher.commandLines(),
               (QStringList{"MAPEDIT", "NOTEPAD HELP\\MAPEDIT.txt", "NOTEPAD HELP\\DATFiles.txt"}));
     EXPECT_EQ(platform.launcher.started().front().style, platform::WindowStyle::NormalFocus);
+}
+
+TEST_F(MapOverview, ASquareWithoutAnEntryKeepsTheOldTextSaysSoAndSavesNothing)
+{
+    open();
+    const auto note = [this] { return form->findChild<QLabel *>("EntryNote")->text(); };
+    select(1, 1);
+    EXPECT_EQ(note(), "");
+    select(2, 2);
+    EXPECT_EQ(text("Text3"), "The gate of Ormhold");
+    EXPECT_EQ(note(), "no entry for this square in AUTOMAP.DAT");
+
+    click("Command5");
+    EXPECT_EQ(tmp.read("GAMEDATA/AUTOMAP.DAT"), test::fixture("automap/automap_table.dat"));
+    ASSERT_EQ(platform.dialogs.count(), 1);
+    EXPECT_EQ(platform.dialogs.lastMessage().title, "Information");
+    EXPECT_TRUE(platform.dialogs.lastMessage().text.startsWith("Nothing was saved"));
+    EXPECT_TRUE(platform.dialogs.lastMessage().text.contains("02/02"));
+
+    select(5, 12);
+    EXPECT_EQ(note(), "");
+    QFile::remove(tmp.disk("GAMEDATA/AUTOMAP.DAT"));
+    select(6, 6);
+    EXPECT_EQ(text("Text3"), "Newest text");
+    EXPECT_EQ(note(), "AUTOMAP.DAT could not be read");
 }

@@ -4,9 +4,12 @@
 #include "support/scripted_platform.h"
 #include "support/temp_game_folder.h"
 #include "../../core/enemy/crlf_lines.h"
+#include "core/sprite/palette_file.h"
+#include "core/sprite/sprite_file.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -384,4 +387,40 @@ TEST(EnemyEditor, ALongerDescriptionFromAFileIsKeptWhole)
     f.editor->Command3_Click();
     QTest::keyClicks(f.text("Text1"), "Thirteen char");
     EXPECT_EQ(f.text("Text1")->text(), "Thirteen cha");
+}
+
+TEST(EnemyEditor, ShowsTheChosenSpritesPicturesAtTwiceTheirSizeInThePalettesColours)
+{
+    EditorFixture f;
+    std::array<std::array<int, 3>, 256> components{};
+    components[7] = {10, 20, 30};
+    f.tmp.write("GAMEDATA/MASTER.PAL", paletteFileBytes(components));
+    f.tmp.write("GRAFIK/UNITS/GNASHU1.SPR", spriteFileBytes(3, 2, QByteArray("\x07\x00\x07\x00\x07\x07", 6)));
+    f.tmp.write("GRAFIK/UNITS/BOGLU1.SPR", spriteFileBytes(1, 1, QByteArray("\x07", 1)));
+    QFile::remove(f.tmp.disk("GRAFIK/UNITS/boglu1.spr"));
+    const auto picture = [&f](const char *name) { return f.child<QLabel>(name); };
+
+    f.sprites()->setCurrentRow(1); // GNASH: no zombie variant
+    const QImage unit = picture("UnitPicture")->pixmap().toImage();
+    EXPECT_EQ(unit.size(), QSize(6, 4));
+    EXPECT_EQ(unit.pixel(5, 3), qRgb(40, 80, 120));
+    EXPECT_EQ(unit.pixel(2, 0), qRgb(0, 0, 0));
+    EXPECT_TRUE(picture("ZombiePicture")->isHidden());
+
+    // BOGL is zombie-like; its Z1 file is empty. Without the zombie flag the
+    // Z1 picture goes away.
+    f.sprites()->setCurrentRow(0);
+    EXPECT_EQ(picture("UnitPicture")->pixmap().size(), QSize(2, 2));
+    EXPECT_FALSE(picture("ZombiePicture")->isHidden());
+    EXPECT_EQ(picture("ZombiePicture")->text(), "empty sprite");
+    f.check("Check2")->setChecked(false);
+    EXPECT_TRUE(picture("ZombiePicture")->isHidden());
+
+    // A boss's picture comes from the boss folder; a missing file is named so.
+    f.check("Check3")->setChecked(true);
+    EXPECT_EQ(picture("UnitPicture")->text(), "empty sprite");
+    QFile::remove(f.tmp.disk("GRAFIK/BOSS/KINGU1.SPR"));
+    f.sprites()->setCurrentRow(1);
+    f.sprites()->setCurrentRow(0);
+    EXPECT_EQ(picture("UnitPicture")->text(), "no sprite file");
 }

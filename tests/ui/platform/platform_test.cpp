@@ -1,4 +1,5 @@
 #include "ui/platform/dialogs.h"
+#include "ui/platform/help_list_window.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/please_wait.h"
 #include "ui/platform/text_window.h"
@@ -10,9 +11,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QThread>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -141,4 +145,47 @@ TEST(StartCommand, ShowsTheTextWhenTheDesktopsOpenerFindsNoProgram)
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(shown[0]->windowTitle(), "Sprites.txt");
     delete shown[0];
+}
+
+TEST(StartCommand, AHelpFolderTheDesktopCannotOpenIsListedAndItsTextsOpenClearOfTheLaunchWindow)
+{
+    TempGameFolder tmp;
+    QByteArray longText = "\r\n   Enemy units  \r\n";
+    for (int i = 0; i < 300; ++i)
+        longText += QByteArray(150, 'x') + "\r\n";
+    tmp.write("HELP/UNITS.txt", longText);
+    tmp.write("HELP/cmdhelp.TXT", "Macro commands\r\n");
+    tmp.write("HELP/notes.doc", "not a text");
+    ScriptedPlatform scripted;
+    scripted.launcher.setSucceeds(false);
+    QWidget launch;
+    launch.setObjectName("Form1");
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    launch.setGeometry(area.right() - 560, area.bottom() - 110, 545, 68);
+    launch.show();
+
+    EXPECT_TRUE(platform::startCommand(tmp.folder(), "explorer HELP"));
+    EXPECT_EQ(scripted.dialogs.count(), 0);
+    platform::HelpListWindow *list = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *found = qobject_cast<platform::HelpListWindow *>(w); found && found->isVisible())
+            list = found;
+    ASSERT_NE(list, nullptr);
+    const auto *texts = list->findChild<QTreeWidget *>("Texts");
+    ASSERT_EQ(texts->topLevelItemCount(), 2);
+    EXPECT_EQ(texts->topLevelItem(0)->text(0), "cmdhelp.TXT");
+    EXPECT_EQ(texts->topLevelItem(0)->text(1), "Macro commands");
+    EXPECT_EQ(texts->topLevelItem(1)->text(1), "Enemy units");
+
+    list->openText(1);
+    const QList<platform::TextWindow *> shown = textWindows();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0]->windowTitle(), "UNITS.txt");
+    for (const QWidget *w : {static_cast<const QWidget *>(list), static_cast<const QWidget *>(shown[0])}) {
+        EXPECT_TRUE(area.contains(w->frameGeometry()));
+        EXPECT_FALSE(w->frameGeometry().intersects(launch.frameGeometry()));
+    }
+    EXPECT_NE(shown[0]->frameGeometry().topLeft(), list->frameGeometry().topLeft());
+    delete shown[0];
+    delete list;
 }

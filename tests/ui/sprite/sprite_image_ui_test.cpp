@@ -4,7 +4,9 @@
 #include "sprite_ui_support.h"
 #include "support/scripted_platform.h"
 
+#include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QImage>
 #include <QMimeData>
 #include <QSlider>
@@ -146,4 +148,21 @@ TEST_F(ImageExchangeFixture, TheScrapboardStripHoldsFramesOneToNInCellsOfTheLarg
     store.clear(2);
     click(board, "ExportStrip");
     EXPECT_TRUE(platform.dialogs.lastMessage().text.startsWith("Frames 1 to 4 of the scrapboard are empty"));
+}
+
+TEST_F(ImageExchangeFixture, ExportProposesTheSpritesNameInTheFolderLastUsed)
+{
+    const auto proposed = [this] { return platform.dialogs.shown().back().file.startPath; };
+    click(editor.get(), "ExportImage"); // cancelled
+    EXPECT_EQ(proposed(), QDir(tmp.folder().root()).filePath("sprite.png"));
+
+    editor->document().setName("\\UNITS\\ORC");
+    tmp.mkdir("images");
+    platform.dialogs.chooseNext(tmp.disk("images/first.png"));
+    click(editor.get(), "ExportImage");
+    EXPECT_TRUE(QFileInfo::exists(tmp.disk("images/first.png")));
+    click(editor.get(), "ExportImage");
+    EXPECT_EQ(proposed(), QDir(tmp.disk("images")).filePath("ORC.png"));
+    click(editor.get(), "ImportImage");
+    EXPECT_EQ(proposed(), QFileInfo(tmp.disk("images/first.png")).absolutePath());
 }
