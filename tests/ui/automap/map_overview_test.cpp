@@ -133,6 +133,7 @@ TEST_F(MapOverview, ASquareWithoutAnEntryKeepsTheOldTextSaysSoAndSavesNothing)
 {
     open();
     const auto note = [this] { return form->findChild<QLabel *>("EntryNote")->text(); };
+    select(5, 12);
     select(1, 1);
     EXPECT_EQ(note(), "");
     select(2, 2);
