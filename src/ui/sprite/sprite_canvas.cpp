@@ -2,6 +2,7 @@
 
 #include "core/sprite/canvas_geometry.h"
 #include "core/sprite/drawing_tools.h"
+#include "core/sprite/onion_skin.h"
 #include "core/sprite/screen_palette.h"
 #include "core/sprite/sprite_document.h"
 #include "ui/common/twips.h"
@@ -150,18 +151,34 @@ QRect SpriteCanvas::regionArea(const QRect &cells)
                  cells.height() * kCellPixels + 1);
 }
 
+void SpriteCanvas::setOnionSkin(const OnionSkin *skin)
+{
+    if (m_onion)
+        disconnect(m_onion, nullptr, this, nullptr);
+    m_onion = skin;
+    if (m_onion)
+        connect(m_onion, &OnionSkin::changed, this, qOverload<>(&QWidget::update));
+    update();
+}
+
 void SpriteCanvas::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
-    const QRect area = event->rect();
-    p.fillRect(area, kGridLine);
-    const int x0 = std::max(0, area.left() / kCellPixels);
-    const int y0 = std::max(0, area.top() / kCellPixels);
-    const int x1 = std::min(39, area.right() / kCellPixels);
-    const int y1 = std::min(39, area.bottom() / kCellPixels);
-    for (int y = y0; y <= y1; ++y)
-        for (int x = x0; x <= x1; ++x)
-            p.fillRect(cellArea(x, y), QColor::fromRgb(m_palette.rgb(m_doc.cell(x, y))));
+    // Only the cells asked for: a stroke repaints its own cells, not the
+    // rectangle around them.
+    for (const QRect &area : event->region()) {
+        p.fillRect(area, kGridLine);
+        const int x0 = std::max(0, area.left() / kCellPixels);
+        const int y0 = std::max(0, area.top() / kCellPixels);
+        const int x1 = std::min(39, area.right() / kCellPixels);
+        const int y1 = std::min(39, area.bottom() / kCellPixels);
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x) {
+                const std::uint8_t index = m_doc.cell(x, y);
+                const QRgb colour = m_onion ? m_onion->cellColour(x, y, index) : m_palette.rgb(index);
+                p.fillRect(cellArea(x, y) & area, QColor::fromRgb(colour));
+            }
+    }
 }
 
 void SpriteCanvas::mousePressEvent(QMouseEvent *event)

@@ -2,6 +2,7 @@
 
 #include "core/common/game_folder.h"
 #include "core/sprite/drawing_tools.h"
+#include "core/sprite/onion_skin.h"
 #include "core/sprite/scrapboard.h"
 #include "core/sprite/screen_palette.h"
 #include "core/sprite/sprite_document.h"
@@ -57,6 +58,10 @@ public:
     void Command14_Click();
     void Check1_Click();
     void UndoButton_Click();
+    // The redo button beside undo: brings back what undo took.
+    void RedoButton_Click();
+    // The onion skin under the canvas: display only.
+    OnionSkin &onionSkin() { return m_onion; }
     void XSize_Change();
     void YSize_Change();
     void XSize_GotFocus();
@@ -118,6 +123,7 @@ private:
     DrawingTools m_tools{m_document};
     SpriteOperations m_operations{m_document, m_tools};
     Scrapboard m_scrapboard;
+    OnionSkin m_onion{m_scrapboard, m_palette};
     QPointer<Form8> m_form8;
     QPointer<Form14> m_form14;
     bool m_arranged = false;
@@ -131,8 +137,9 @@ private:
     QLineEdit *m_xSize = nullptr;
     QLineEdit *m_ySize = nullptr;
     QLineEdit *m_filename = nullptr;
-    std::array<QRadioButton *, 4> m_tool{};
+    std::array<QRadioButton *, 5> m_tool{};
     QToolButton *m_undoButton = nullptr;
+    QToolButton *m_redoButton = nullptr;
     QCheckBox *m_check1 = nullptr;
     QAbstractButton *m_command7 = nullptr;
     QSlider *m_slider1 = nullptr;

@@ -48,10 +48,11 @@ QIcon exportStripIcon()
     });
 }
 
-QIcon undoIcon()
+namespace {
+
+void drawUndoArrow(QPainter &p)
 {
-    return drawnIcon([](QPainter &p) {
-        p.setPen(QPen(QColor(0x2A, 0x5C, 0xA8), 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(QColor(0x2A, 0x5C, 0xA8), 2.6, Qt::SolidLine, Qt::RoundCap));
         QPainterPath arc;
         arc.moveTo(7, 9);
         arc.cubicTo(14, 4, 22, 9, 19, 16);
@@ -60,6 +61,21 @@ QIcon undoIcon()
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x2A, 0x5C, 0xA8));
         p.drawPolygon(QPolygonF({QPointF(3, 9), QPointF(10, 4), QPointF(10, 14)}));
+}
+
+} // namespace
+
+QIcon undoIcon()
+{
+    return drawnIcon(drawUndoArrow);
+}
+
+QIcon redoIcon()
+{
+    return drawnIcon([](QPainter &p) {
+        p.translate(kSide, 0);
+        p.scale(-1, 1);
+        drawUndoArrow(p);
     });
 }
 

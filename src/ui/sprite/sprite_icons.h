@@ -7,6 +7,8 @@ namespace tav {
 
 // The sprite editor's pictures, drawn by the program itself.
 QIcon undoIcon();
+// The undo arrow, mirrored.
+QIcon redoIcon();
 QIcon cutIcon();
 QIcon copyIcon();
 QIcon deleteIcon();
