@@ -8,11 +8,11 @@
 #include "ui/sprite/sprite_file_dialog.h"
 
 #include <QApplication>
-#include <QRadioButton>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>

@@ -14,9 +14,9 @@ void addEditorShortcuts(QWidget *editor)
         const char *button;
     };
     static const Command commands[] = {
-        {"Ctrl+Z", "UndoButton"},   {"Ctrl+Y", "RedoButton"}, {"Ctrl+Shift+Z", "RedoButton"},
-        {"Ctrl+S", "Command2"},     {"Ctrl+Shift+S", "Command3"}, {"Ctrl+O", "Command1"},
-        {"Ctrl+C", "Command6"},     {"Ctrl+X", "Command5"},   {"Ctrl+V", "Command8"},
+        {"Ctrl+Z", "UndoButton"}, {"Ctrl+Y", "RedoButton"},     {"Ctrl+Shift+Z", "RedoButton"},
+        {"Ctrl+S", "Command2"},   {"Ctrl+Shift+S", "Command3"}, {"Ctrl+O", "Command1"},
+        {"Ctrl+C", "Command6"},   {"Ctrl+X", "Command5"},       {"Ctrl+V", "Command8"},
     };
     for (const Command &command : commands) {
         auto *button = editor->findChild<QAbstractButton *>(QLatin1String(command.button));

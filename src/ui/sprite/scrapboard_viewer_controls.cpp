@@ -5,11 +5,15 @@
 #include "core/sprite/scrapboard.h"
 #include "ui/sprite/magnified_viewer.h"
 #include "ui/sprite/picture_box.h"
+#include "ui/sprite/sprite_icons.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace tav {
 
@@ -33,19 +37,20 @@ void Form14::buildViewerControls(int inside, int width)
 
     m_magnify = new QToolButton(m_picture4);
     m_magnify->setObjectName(QStringLiteral("Magnify"));
+    // The caption goes with the icon's tooltip: the panel has room for the
+    // icon only beside the preview.
     m_magnify->setText(QStringLiteral("magnify"));
+    m_magnify->setIcon(magnifyIcon());
+    m_magnify->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_magnify->setToolTip(QStringLiteral("magnify: play the animation in a window of its own at twice this size"));
     m_magnify->setCheckable(true);
     m_magnify->setAutoRaise(true);
     m_magnify->setFocusPolicy(Qt::NoFocus);
     m_magnify->setCursor(Qt::ArrowCursor);
-    QFont small = m_magnify->font();
-    small.setPointSizeF(small.pointSizeF() * 0.75);
-    m_magnify->setFont(small);
-    m_magnify->setGeometry(m_preview->geometry().right() + 1, 8, kViewerFoldedOut - m_preview->geometry().right() - 2,
-                           80);
-    m_magnify->setText(QStringLiteral("+"));
-    m_magnify->setAccessibleName(QStringLiteral("magnify"));
+    const int left = m_preview->geometry().right() + 1;
+    const int side = kViewerFoldedOut - left - 1;
+    m_magnify->setIconSize(QSize(side - 4, side - 4));
+    m_magnify->setGeometry(left, 8, side, side + 2);
     connect(m_magnify, &QToolButton::toggled, this, &Form14::setMagnified);
 }
 
@@ -74,8 +79,16 @@ void Form14::showMagnified()
     // The window plays while the viewer does.
     const bool shown = m_magnify->isChecked() && m_viewerOut && isVisible();
     if (shown && !m_magnified->isVisible()) {
+        // Under the scrapboard's right end, on the screen.
         const QRect frame = frameGeometry();
-        m_magnified->move(frame.right() - MagnifiedViewer::kSide, frame.bottom() + 8);
+        QPoint at(frame.right() - MagnifiedViewer::kSide - 8, frame.bottom() + 8);
+        if (const QScreen *screen = this->screen()) {
+            const QRect area = screen->availableGeometry();
+            at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - MagnifiedViewer::kSide - 8)));
+            if (at.y() + MagnifiedViewer::kSide + 30 > area.bottom())
+                at.setY(std::max(area.top(), frame.top() - MagnifiedViewer::kSide - 30));
+        }
+        m_magnified->move(at);
         m_magnified->show();
     } else if (!shown && m_magnified->isVisible()) {
         m_magnified->hide();

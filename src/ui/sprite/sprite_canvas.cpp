@@ -9,6 +9,7 @@
 #include "ui/sprite/colour_swatch.h"
 #include "ui/sprite/sprite_icons.h"
 
+#include <QImage>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -98,6 +99,8 @@ SpriteCanvas::SpriteCanvas(SpriteDocument &document, DrawingTools &tools, const 
 {
     setObjectName(QStringLiteral("Picture1"));
     setFixedSize(sizeTw(kCanvasTwips, kCanvasTwips));
+    m_picture = QImage(size(), QImage::Format_RGB32);
+    m_picture.fill(kGridLine);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -163,22 +166,26 @@ void SpriteCanvas::setOnionSkin(const OnionSkin *skin)
 
 void SpriteCanvas::paintEvent(QPaintEvent *event)
 {
-    QPainter p(this);
-    // Only the cells asked for: a stroke repaints its own cells, not the
-    // rectangle around them.
-    for (const QRect &area : event->region()) {
-        p.fillRect(area, kGridLine);
-        const int x0 = std::max(0, area.left() / kCellPixels);
-        const int y0 = std::max(0, area.top() / kCellPixels);
-        const int x1 = std::min(39, area.right() / kCellPixels);
-        const int y1 = std::min(39, area.bottom() / kCellPixels);
-        for (int y = y0; y <= y1; ++y)
-            for (int x = x0; x <= x1; ++x) {
-                const std::uint8_t index = m_doc.cell(x, y);
-                const QRgb colour = m_onion ? m_onion->cellColour(x, y, index) : m_palette.rgb(index);
-                p.fillRect(cellArea(x, y) & area, QColor::fromRgb(colour));
+    // The cells asked for are written straight into the canvas picture, its
+    // grid lines drawn once, and the area is copied to the screen as it is:
+    // no scaling and no painter call per cell.
+    const QRect area = event->rect() & m_picture.rect();
+    const int x0 = std::max(0, area.left() / kCellPixels);
+    const int y0 = std::max(0, area.top() / kCellPixels);
+    const int x1 = std::min(39, area.right() / kCellPixels);
+    const int y1 = std::min(39, area.bottom() / kCellPixels);
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) {
+            const std::uint8_t index = m_doc.cell(x, y);
+            const QRgb colour = m_onion ? m_onion->cellColour(x, y, index) : m_palette.rgb(index);
+            const QRect cell = cellArea(x, y);
+            for (int row = cell.top(); row <= cell.bottom(); ++row) {
+                auto *line = reinterpret_cast<QRgb *>(m_picture.scanLine(row)) + cell.left();
+                std::fill(line, line + cell.width(), colour);
             }
-    }
+        }
+    QPainter p(this);
+    p.drawImage(area.topLeft(), m_picture, area);
 }
 
 void SpriteCanvas::mousePressEvent(QMouseEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 namespace tav {
@@ -89,6 +90,8 @@ private:
     DrawingTools &m_tools;
     const ScreenPalette &m_palette;
     const OnionSkin *m_onion = nullptr;
+    // What the canvas shows: the grid lines and the cells' colours.
+    QImage m_picture;
     CanvasFrame *m_cursor = nullptr;
     CanvasFrame *m_xLine = nullptr;
     CanvasFrame *m_yLine = nullptr;

@@ -15,6 +15,8 @@ QIcon deleteIcon();
 QIcon pasteIcon();
 // Frames side by side above an arrow: the scrapboard's strip goes out as an image.
 QIcon exportStripIcon();
+// A magnifying glass: the animation viewer's "magnify" toggle.
+QIcon magnifyIcon();
 // The canvas pointer while "grab color" is chosen: a pipette.
 QCursor grabColourCursor();
 

@@ -19,7 +19,7 @@ TEST(CellLine, RunsFromCellToCellInNeighbourSteps)
         int cells;
     } cases[] = {
         {{0, 5}, {39, 5}, 40}, {{0, 0}, {39, 39}, 40}, {{39, 0}, {0, 39}, 40},
-        {{3, 2}, {5, 30}, 29},  {{7, 7}, {7, 7}, 1},
+        {{3, 2}, {5, 30}, 29}, {{7, 7}, {7, 7}, 1},
     };
     for (const auto &c : cases) {
         const QList<QPoint> line = cellLine(c.from, c.to);
