@@ -1,5 +1,6 @@
-// Speed of the sprite editor: painting one cell, loading a 40 x 40 sprite
-// into the editor, and the load dialog listing a folder of 5,000 sprites.
+// Speed of the sprite editor: painting one cell, a fast stroke across the
+// canvas, filling all of it, loading a 40 x 40 sprite into the editor, and the
+// load dialog listing a folder of 5,000 sprites.
 // Drives the real windows offscreen.
 #include "ui/sprite/sprite_editor.h"
 #include "core/sprite/sprite_file.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -79,6 +81,60 @@ void BM_PaintOneCell(benchmark::State &state)
     benchmark::DoNotOptimize(editor.document().cell(0, 0));
 }
 BENCHMARK(BM_PaintOneCell);
+
+void sendMouse(QWidget *canvas, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, at, canvas->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &event);
+}
+
+// A press, one far move across the row and the release, painting 40 cells as
+// one undo step, then the repaint of the canvas and the preview.
+void BM_StrokeAcross40Cells(benchmark::State &state)
+{
+    GameFixture game;
+    Form12 editor(game.folder);
+    editor.paletteWindow();
+    editor.show();
+    QApplication::processEvents();
+    auto *canvas = editor.findChild<QWidget *>("Picture1");
+    int step = 0;
+    for (auto _ : state) {
+        editor.tools().setLeftColour(step % 2 ? 201 : 17);
+        const double y = (step % 40) * 12 + 6;
+        sendMouse(canvas, QEvent::MouseButtonPress, QPointF(6, y), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(canvas, QEvent::MouseMove, QPointF(39 * 12 + 6, y), Qt::NoButton, Qt::LeftButton);
+        sendMouse(canvas, QEvent::MouseButtonRelease, QPointF(39 * 12 + 6, y), Qt::LeftButton, Qt::NoButton);
+        QApplication::processEvents();
+        ++step;
+    }
+    benchmark::DoNotOptimize(editor.document().cell(39, 0));
+}
+BENCHMARK(BM_StrokeAcross40Cells)->Unit(benchmark::kMicrosecond);
+
+// A click in the "fill" mode on an empty canvas: all 1,600 cells change,
+// then the canvas and the preview repaint.
+void BM_FillAll1600Cells(benchmark::State &state)
+{
+    GameFixture game;
+    Form12 editor(game.folder);
+    editor.paletteWindow();
+    editor.show();
+    QApplication::processEvents();
+    editor.findChild<QRadioButton *>("Tool_4")->click();
+    auto *canvas = editor.findChild<QWidget *>("Picture1");
+    int step = 0;
+    for (auto _ : state) {
+        editor.tools().setLeftColour(step % 2 ? 201 : 17);
+        sendMouse(canvas, QEvent::MouseButtonPress, QPointF(6, 6), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(canvas, QEvent::MouseButtonRelease, QPointF(6, 6), Qt::LeftButton, Qt::NoButton);
+        QApplication::processEvents();
+        ++step;
+    }
+    if (editor.document().cell(39, 39) == 0)
+        state.SkipWithError("nothing was filled");
+}
+BENCHMARK(BM_FillAll1600Cells)->Unit(benchmark::kMicrosecond);
 
 // "OK" in the load dialog: read the file and put it into the editor's cells,
 // size and preview.

@@ -117,8 +117,7 @@ namespace {
 Status checkWritableTarget(const QString &diskPath)
 {
     const QFileInfo target(diskPath);
-    const bool existed = target.exists();
-    if (existed && !target.isFile())
+    if (target.exists() && !target.isFile())
         return Status::failure(QStringLiteral("%1 is not a file.").arg(displayName(diskPath)));
     const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup
                            | QFileDevice::WriteOther;
@@ -134,6 +133,7 @@ Status checkWritableTarget(const QString &diskPath)
 
 Status writeFileAtomically(const QString &diskPath, const QByteArray &data)
 {
+    const bool existed = QFileInfo::exists(diskPath);
     if (const Status writable = checkWritableTarget(diskPath); !writable)
         return writable;
 
@@ -187,7 +187,7 @@ public:
         }
         errno = 0;
         if (!m_file.isOpen() || m_file.write(data) != data.size() || !m_file.flush() || ::fsync(m_file.handle()) != 0)
-            return writeFailure(m_target, m_file, errno);
+            return writeFailure(m_target, m_file, errno, QFileInfo::exists(m_target));
         if (target.exists())
             m_file.setPermissions(target.permissions());
         m_file.close();

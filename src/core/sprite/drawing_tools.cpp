@@ -1,6 +1,8 @@
 #include "core/sprite/drawing_tools.h"
 
+#include "core/sprite/area_fill.h"
 #include "core/sprite/canvas_geometry.h"
+#include "core/sprite/cell_line.h"
 #include "core/sprite/sprite_document.h"
 
 namespace tav {
@@ -13,7 +15,7 @@ DrawingTools::DrawingTools(SpriteDocument &document, QObject *parent)
 
 void DrawingTools::Tool_Click(int index)
 {
-    if (index < 0 || index > 3)
+    if (index < 0 || index > static_cast<int>(DrawingMode::Fill))
         return;
     m_mode = static_cast<DrawingMode>(index);
     switch (m_mode) {
@@ -22,6 +24,7 @@ void DrawingTools::Tool_Click(int index)
         break;
     case DrawingMode::Pixel:
     case DrawingMode::Block:
+    case DrawingMode::Fill:
         m_doc.dropFloatingArea();
         m_cursorFrameShown = true;
         break;
@@ -52,19 +55,44 @@ void DrawingTools::Malen(int button)
         m_doc.setCell(m_sx, m_sy, static_cast<std::uint8_t>(m_right));
 }
 
+void DrawingTools::paintLine(QPoint from, QPoint to, int button)
+{
+    if (button != SpriteButton::Left && button != SpriteButton::Right)
+        return;
+    const auto index = static_cast<std::uint8_t>(button == SpriteButton::Left ? m_left : m_right);
+    // The first cell belongs to the event before, which painted it or not.
+    const QList<QPoint> cells = cellLine(from, to);
+    for (qsizetype i = 1; i < cells.size(); ++i)
+        m_doc.setCell(cells[i].x(), cells[i].y(), index);
+}
+
+void DrawingTools::fill(int button)
+{
+    if (button != SpriteButton::Left && button != SpriteButton::Right)
+        return;
+    const auto index = static_cast<std::uint8_t>(button == SpriteButton::Left ? m_left : m_right);
+    CellGrid cells = m_doc.Matrix();
+    const QRect changed = fillArea(cells, m_sx, m_sy, index, m_doc.XSize(), m_doc.YSize());
+    if (changed.isEmpty())
+        return;
+    m_doc.SaveUndo(QStringLiteral("fill"));
+    m_doc.setCells(cells, changed);
+}
+
 void DrawingTools::Picture1_MouseMove(int buttons, double xTwips, double yTwips)
 {
     const int col = cellUnderPointer(xTwips);
     const int row = cellUnderPointer(yTwips);
     if (col == m_cursorCol && row == m_cursorRow)
         return;
+    const QPoint last(m_cursorCol, m_cursorRow);
     m_cursorCol = col;
     m_cursorRow = row;
     m_sx = col;
     m_sy = row;
 
     if (m_mode == DrawingMode::Pixel)
-        Malen(buttons);
+        paintLine(last, QPoint(col, row), buttons);
     if (m_mode == DrawingMode::Block && buttons >= 1) {
         m_blockDX = m_sx - m_blockStartX;
         m_blockDY = m_sy - m_blockStartY;
@@ -110,6 +138,8 @@ void DrawingTools::Picture1_MouseDown(int button)
             setRightColour(m_doc.cell(m_sx, m_sy));
         Tool_Click(static_cast<int>(DrawingMode::Pixel));
     }
+    if (m_mode == DrawingMode::Fill)
+        fill(button);
     if (m_mode == DrawingMode::Block) {
         m_doc.SaveUndo(QStringLiteral("block drawing"));
         m_blockStartX = m_sx;

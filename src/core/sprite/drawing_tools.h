@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QRect>
 
 #include <cstdint>
@@ -10,7 +11,7 @@ namespace tav {
 class SpriteDocument;
 
 // The drawing modes, in the order of the editor's `Tool` buttons.
-enum class DrawingMode { Selection = 0, Pixel = 1, Block = 2, GrabColour = 3 };
+enum class DrawingMode { Selection = 0, Pixel = 1, Block = 2, GrabColour = 3, Fill = 4 };
 
 // Mouse buttons as the editor counts them; a move reports the buttons held
 // added together (3 = left and right).
@@ -66,6 +67,16 @@ public:
     // Paints the current cell with the colour of button 1 or 2; any other
     // value paints nothing.
     void Malen(int button);
+    // Paints every cell on the straight line from one cell to the next,
+    // the first excluded (the pointer's event there painted it or not), with
+    // the colour of button 1 or 2, so a drag faster than the pointer's
+    // events leaves no gaps; any other value paints nothing.
+    void paintLine(QPoint from, QPoint to, int button);
+    // Fills the area of the current cell's colour, within the declared size,
+    // with the colour of button 1 or 2, as one undo step "fill". Nothing
+    // happens, and nothing is recorded, when the cell already has that
+    // colour or lies outside the size.
+    void fill(int button);
 
     // `MCursor`, the frame around the current cell.
     bool cursorFrameShown() const { return m_cursorFrameShown; }

@@ -22,18 +22,21 @@ void SpriteDocument::setCell(int x, int y, std::uint8_t index)
     if (!CellGrid::contains(x, y))
         return;
     m_cells.set(x, y, index);
+    cellsEdited();
     Q_EMIT cellChanged(x, y);
 }
 
 void SpriteDocument::setCells(const CellGrid &cells)
 {
     m_cells = cells;
+    cellsEdited();
     Q_EMIT cellsReset();
 }
 
 void SpriteDocument::setCells(const CellGrid &cells, const QRect &changedRegion)
 {
     m_cells = cells;
+    cellsEdited();
     const QRect region = changedRegion & QRect(0, 0, kSide, kSide);
     if (!region.isEmpty())
         Q_EMIT regionChanged(region);
@@ -87,7 +90,7 @@ void SpriteDocument::SaveUndo(const QString &name)
 
 bool SpriteDocument::Undo()
 {
-    const std::optional<SpriteImage> image = m_undo.undo();
+    const std::optional<SpriteImage> image = m_undo.undo(snapshot());
     if (!image)
         return false;
     dropFloatingArea();
@@ -96,11 +99,33 @@ bool SpriteDocument::Undo()
     return true;
 }
 
+bool SpriteDocument::Redo()
+{
+    const std::optional<SpriteImage> image = m_undo.redo();
+    if (!image)
+        return false;
+    dropFloatingArea();
+    restore(*image);
+    Q_EMIT undoChanged();
+    return true;
+}
+
+void SpriteDocument::cellsEdited()
+{
+    // Painting with the keyboard records no snapshot, yet what was undone
+    // cannot come back over it.
+    if (!m_undo.canRedo())
+        return;
+    m_undo.dropRedo();
+    Q_EMIT undoChanged();
+}
+
 void SpriteDocument::restore(const SpriteImage &image)
 {
     setXSize(image.width());
     setYSize(image.height());
-    setCells(CellGrid::fromImage(image));
+    m_cells = CellGrid::fromImage(image);
+    Q_EMIT cellsReset();
 }
 
 void SpriteDocument::newSprite()

@@ -77,6 +77,10 @@ public:
     // Returns to the last snapshot; drops any floating area. False when no
     // step is available.
     bool Undo();
+    // Brings back what the last undo took, with the ring as it stood after
+    // that change; drops any floating area. False when nothing was undone
+    // since the last change.
+    bool Redo();
     const UndoRing &undoRing() const { return m_undo; }
 
     // "new": records an undo step, forgets the name and clears every cell;
@@ -115,6 +119,8 @@ Q_SIGNALS:
 
 private:
     void restore(const SpriteImage &image);
+    // Cells changed by an edit rather than by undo or redo.
+    void cellsEdited();
     void take(const QString &name, int width, int height, const CellGrid &cells);
 
     CellGrid m_cells;

@@ -1,5 +1,6 @@
 #include "ui/sprite/scrapboard_window.h"
 
+#include "core/sprite/animation_speed.h"
 #include "core/sprite/drawing_tools.h"
 #include "core/sprite/scrapboard.h"
 #include "core/sprite/screen_palette.h"
@@ -11,6 +12,7 @@
 #include "ui/sprite/batch_rename_dialog.h"
 #include "ui/sprite/colour_swatch.h"
 #include "ui/sprite/image_file_choice.h"
+#include "ui/sprite/magnified_viewer.h"
 #include "ui/sprite/picture_box.h"
 #include "ui/sprite/sprite_drag.h"
 #include "ui/sprite/sprite_icons.h"
@@ -23,6 +25,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 
@@ -269,9 +272,10 @@ void Form14::buildViewer()
 
     m_anim = new QTimer(this);
     m_anim->setObjectName(QStringLiteral("Anim"));
-    m_anim->setInterval(100);
+    m_anim->setInterval(AnimationSpeed::interval(AnimationSpeed::kStart));
     connect(m_anim, &QTimer::timeout, this, &Form14::Anim_Timer);
     m_anim->start();
+    buildViewerControls(inside, width);
 }
 
 int Form14::selectedFrame() const
@@ -386,6 +390,8 @@ void Form14::Anim_Timer()
         return;
     m_animPos = nextAnimationPosition(m_animPos, m_slider1->value());
     m_preview->update();
+    if (m_magnified)
+        m_magnified->refresh();
 }
 
 void Form14::showFrame(int frame)
@@ -424,8 +430,10 @@ void Form14::layoutWindow()
     m_buttons->setGeometry(0, kFrameHeight + 20, strip, kClientHeight - kFrameHeight - 20);
     m_picture4->setGeometry(strip, 0, panel, kClientHeight);
     for (QWidget *part : {static_cast<QWidget *>(m_preview), static_cast<QWidget *>(m_label2),
-                          static_cast<QWidget *>(m_slider1), static_cast<QWidget *>(m_framesUsed)})
+                          static_cast<QWidget *>(m_slider1), static_cast<QWidget *>(m_framesUsed),
+                          static_cast<QWidget *>(m_speed), static_cast<QWidget *>(m_magnify)})
         part->setVisible(m_viewerOut);
+    showMagnified();
     placeFrames();
 }
 

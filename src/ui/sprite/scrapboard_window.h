@@ -11,10 +11,13 @@ class QLabel;
 class QPushButton;
 class QScrollBar;
 class QSlider;
+class QSpinBox;
 class QTimer;
+class QToolButton;
 
 namespace tav {
 
+class MagnifiedViewer;
 class PictureBox;
 class Scrapboard;
 class ScreenPalette;
@@ -57,6 +60,12 @@ public:
     void Command2_Click();
     void Command3_Click();
     void Anim_Timer();
+    // The viewer's speed in frames per second, 1 to 30.
+    void setAnimationSpeed(int framesPerSecond);
+    // "magnify": the animation also plays in a window of its own at twice
+    // the viewer's size.
+    void setMagnified(bool magnified);
+    MagnifiedViewer *magnifiedViewer() const { return m_magnified; }
     // "export strip...": frames 1 to N, as many as the viewer plays, side by
     // side in one PNG image.
     void exportStrip();
@@ -75,6 +84,8 @@ private:
 
     void buildFrame(int index);
     void buildViewer();
+    void buildViewerControls(int inside, int width);
+    void showMagnified();
     // Gives a frame's container the focus, which selects it.
     void focusFrame(int frame);
     void showFrame(int frame);
@@ -105,6 +116,9 @@ private:
     QSlider *m_slider1 = nullptr;
     QLabel *m_framesUsed = nullptr;
     QTimer *m_anim = nullptr;
+    QSpinBox *m_speed = nullptr;
+    QToolButton *m_magnify = nullptr;
+    MagnifiedViewer *m_magnified = nullptr;
 };
 
 } // namespace tav

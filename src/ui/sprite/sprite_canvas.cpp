@@ -2,12 +2,14 @@
 
 #include "core/sprite/canvas_geometry.h"
 #include "core/sprite/drawing_tools.h"
+#include "core/sprite/onion_skin.h"
 #include "core/sprite/screen_palette.h"
 #include "core/sprite/sprite_document.h"
 #include "ui/common/twips.h"
 #include "ui/sprite/colour_swatch.h"
 #include "ui/sprite/sprite_icons.h"
 
+#include <QImage>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -97,6 +99,8 @@ SpriteCanvas::SpriteCanvas(SpriteDocument &document, DrawingTools &tools, const 
 {
     setObjectName(QStringLiteral("Picture1"));
     setFixedSize(sizeTw(kCanvasTwips, kCanvasTwips));
+    m_picture = QImage(size(), QImage::Format_RGB32);
+    m_picture.fill(kGridLine);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -150,18 +154,38 @@ QRect SpriteCanvas::regionArea(const QRect &cells)
                  cells.height() * kCellPixels + 1);
 }
 
+void SpriteCanvas::setOnionSkin(const OnionSkin *skin)
+{
+    if (m_onion)
+        disconnect(m_onion, nullptr, this, nullptr);
+    m_onion = skin;
+    if (m_onion)
+        connect(m_onion, &OnionSkin::changed, this, qOverload<>(&QWidget::update));
+    update();
+}
+
 void SpriteCanvas::paintEvent(QPaintEvent *event)
 {
-    QPainter p(this);
-    const QRect area = event->rect();
-    p.fillRect(area, kGridLine);
+    // The cells asked for are written straight into the canvas picture, its
+    // grid lines drawn once, and the area is copied to the screen as it is:
+    // no scaling and no painter call per cell.
+    const QRect area = event->rect() & m_picture.rect();
     const int x0 = std::max(0, area.left() / kCellPixels);
     const int y0 = std::max(0, area.top() / kCellPixels);
     const int x1 = std::min(39, area.right() / kCellPixels);
     const int y1 = std::min(39, area.bottom() / kCellPixels);
     for (int y = y0; y <= y1; ++y)
-        for (int x = x0; x <= x1; ++x)
-            p.fillRect(cellArea(x, y), QColor::fromRgb(m_palette.rgb(m_doc.cell(x, y))));
+        for (int x = x0; x <= x1; ++x) {
+            const std::uint8_t index = m_doc.cell(x, y);
+            const QRgb colour = m_onion ? m_onion->cellColour(x, y, index) : m_palette.rgb(index);
+            const QRect cell = cellArea(x, y);
+            for (int row = cell.top(); row <= cell.bottom(); ++row) {
+                auto *line = reinterpret_cast<QRgb *>(m_picture.scanLine(row)) + cell.left();
+                std::fill(line, line + cell.width(), colour);
+            }
+        }
+    QPainter p(this);
+    p.drawImage(area.topLeft(), m_picture, area);
 }
 
 void SpriteCanvas::mousePressEvent(QMouseEvent *event)

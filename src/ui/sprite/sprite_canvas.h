@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 namespace tav {
 
 class DrawingTools;
+class OnionSkin;
 class ScreenPalette;
 class SpriteDocument;
 
@@ -68,6 +70,8 @@ public:
     static QRect regionArea(const QRect &cells);
 
     SelectionHandle *selScape() const { return m_selScape; }
+    // Shows the onion skin's frame under the cells of index 0.
+    void setOnionSkin(const OnionSkin *skin);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -85,6 +89,9 @@ private:
     SpriteDocument &m_doc;
     DrawingTools &m_tools;
     const ScreenPalette &m_palette;
+    const OnionSkin *m_onion = nullptr;
+    // What the canvas shows: the grid lines and the cells' colours.
+    QImage m_picture;
     CanvasFrame *m_cursor = nullptr;
     CanvasFrame *m_xLine = nullptr;
     CanvasFrame *m_yLine = nullptr;

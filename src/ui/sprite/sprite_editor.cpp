@@ -10,6 +10,7 @@
 #include "ui/platform/launcher.h"
 #include "ui/platform/please_wait.h"
 #include "ui/sprite/colour_swatch.h"
+#include "ui/sprite/editor_shortcuts.h"
 #include "ui/sprite/palette_window.h"
 #include "ui/sprite/scrapboard_window.h"
 #include "ui/sprite/sprite_canvas.h"
@@ -69,6 +70,7 @@ Form12::Form12(const GameFolder &folder, QWidget *parent)
     showDeclaredSize();
     showUndo();
     showMode();
+    addEditorShortcuts(this);
     m_canvas->setFocus();
 }
 
@@ -245,6 +247,8 @@ void Form12::showUndo()
     m_undoButton->setEnabled(ring.canUndo());
     m_undoButton->setToolTip(ring.tooltip());
     m_undoButton->setProperty("Tag", QString::number(ring.stepsAvailable()));
+    m_redoButton->setEnabled(ring.canRedo());
+    m_redoButton->setToolTip(ring.redoTooltip());
 }
 
 void Form12::showMode()
@@ -285,6 +289,11 @@ void Form12::YSize_GotFocus()
 void Form12::UndoButton_Click()
 {
     m_document.Undo();
+}
+
+void Form12::RedoButton_Click()
+{
+    m_document.Redo();
 }
 
 void Form12::Command4_Click()

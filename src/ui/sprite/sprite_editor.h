@@ -2,6 +2,7 @@
 
 #include "core/common/game_folder.h"
 #include "core/sprite/drawing_tools.h"
+#include "core/sprite/onion_skin.h"
 #include "core/sprite/scrapboard.h"
 #include "core/sprite/screen_palette.h"
 #include "core/sprite/sprite_document.h"
@@ -62,6 +63,10 @@ public:
     void Command14_Click();
     void Check1_Click();
     void UndoButton_Click();
+    // The redo button beside undo: brings back what undo took.
+    void RedoButton_Click();
+    // The onion skin under the canvas: display only.
+    OnionSkin &onionSkin() { return m_onion; }
     void XSize_Change();
     void YSize_Change();
     void XSize_GotFocus();
@@ -137,6 +142,7 @@ private:
     Scrapboard m_scrapboard;
     SpriteSaveState m_saveState{m_document.snapshot()};
     QList<QPointer<platform::WatchedProgram>> m_savers;
+    OnionSkin m_onion{m_scrapboard, m_palette};
     QPointer<Form8> m_form8;
     QPointer<Form14> m_form14;
     bool m_arranged = false;
@@ -150,8 +156,9 @@ private:
     QLineEdit *m_xSize = nullptr;
     QLineEdit *m_ySize = nullptr;
     QLineEdit *m_filename = nullptr;
-    std::array<QRadioButton *, 4> m_tool{};
+    std::array<QRadioButton *, 5> m_tool{};
     QToolButton *m_undoButton = nullptr;
+    QToolButton *m_redoButton = nullptr;
     QCheckBox *m_check1 = nullptr;
     QAbstractButton *m_command7 = nullptr;
     QSlider *m_slider1 = nullptr;

@@ -4,6 +4,7 @@
 #include "ui/common/artwork.h"
 #include "ui/sprite/colour_swatch.h"
 #include "ui/sprite/image_file_drop.h"
+#include "ui/sprite/onion_skin_controls.h"
 #include "ui/sprite/sprite_canvas.h"
 #include "ui/sprite/sprite_icons.h"
 #include "ui/sprite/sprite_preview.h"
@@ -92,8 +93,8 @@ void Form12::buildControls()
     auto *modeBox = new QGroupBox(QStringLiteral("Drawing mode"), this);
     auto *modeLayout = new QVBoxLayout(modeBox);
     auto *modeGroup = new QButtonGroup(this);
-    const char *modeCaptions[] = {"selection", "pixel", "block", "grab color"};
-    for (int i = 0; i < 4; ++i) {
+    const char *modeCaptions[] = {"selection", "pixel", "block", "grab color", "fill"};
+    for (int i = 0; i < 5; ++i) {
         m_tool[i] = button<QRadioButton>(QStringLiteral("Tool_%1").arg(i), QLatin1String(modeCaptions[i]), modeBox);
         modeGroup->addButton(m_tool[i], i);
         modeLayout->addWidget(m_tool[i]);
@@ -111,12 +112,14 @@ void Form12::buildControls()
     m_ySize->setText(QStringLiteral("40"));
     m_undoButton = pictureButton(QStringLiteral("UndoButton"), undoIcon(), QString(), sizeBox);
     m_undoButton->setProperty("Tag", QStringLiteral("0"));
+    m_redoButton = pictureButton(QStringLiteral("RedoButton"), redoIcon(), QString(), sizeBox);
     sizeLayout->addWidget(label(QStringLiteral("width:"), sizeBox), 0, 0);
     sizeLayout->addWidget(m_xSize, 0, 1);
     sizeLayout->addWidget(label(QStringLiteral("height:"), sizeBox), 1, 0);
     sizeLayout->addWidget(m_ySize, 1, 1);
     sizeLayout->setColumnStretch(2, 1);
     sizeLayout->addWidget(m_undoButton, 0, 3, 2, 1, Qt::AlignCenter);
+    sizeLayout->addWidget(m_redoButton, 0, 4, 2, 1, Qt::AlignCenter);
 
     // Drawing colours, editing functions and sprite operations.
     auto *coloursBox = new QGroupBox(QStringLiteral("Drawing colors"), this);
@@ -225,6 +228,8 @@ void Form12::buildControls()
     connect(importImage, &QToolButton::clicked, this, &Form12::importImage);
     new ImageFileDropTarget(m_canvas, [this](const QString &path) { importImageFile(path); });
     connect(m_undoButton, &QToolButton::clicked, this, &Form12::UndoButton_Click);
+    connect(m_redoButton, &QToolButton::clicked, this, &Form12::RedoButton_Click);
+    m_canvas->setOnionSkin(&m_onion);
     connect(m_xSize, &QLineEdit::textChanged, this, &Form12::XSize_Change);
     connect(m_ySize, &QLineEdit::textChanged, this, &Form12::YSize_Change);
     m_xSize->installEventFilter(this);
@@ -239,6 +244,7 @@ void Form12::buildControls()
     right->addWidget(coloursBox);
     right->addWidget(editingBox);
     right->addWidget(operationsBox);
+    right->addWidget(onionSkinControls(m_onion, this));
     right->addStretch();
     auto *panel = new QGridLayout;
     panel->addLayout(left, 0, 0);

@@ -126,6 +126,11 @@ void Form12::SelScape_MouseUp()
 void Form12::Picture2_DragDrop(const QString &sourceTag)
 {
     m_operations.dropFromScrapboard(sourceTag, programTables());
+    // The onion skin starts at the frame last taken into the editor.
+    bool isNumber = false;
+    const int frame = sourceTag.toInt(&isNumber);
+    if (isNumber && Scrapboard::isFrame(frame))
+        m_onion.setFrame(frame + 1);
 }
 
 } // namespace tav

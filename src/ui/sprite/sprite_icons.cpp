@@ -48,18 +48,45 @@ QIcon exportStripIcon()
     });
 }
 
+namespace {
+
+void drawUndoArrow(QPainter &p)
+{
+    p.setPen(QPen(QColor(0x2A, 0x5C, 0xA8), 2.6, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath arc;
+    arc.moveTo(7, 9);
+    arc.cubicTo(14, 4, 22, 9, 19, 16);
+    arc.cubicTo(17, 20, 12, 21, 9, 19);
+    p.drawPath(arc);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x2A, 0x5C, 0xA8));
+    p.drawPolygon(QPolygonF({QPointF(3, 9), QPointF(10, 4), QPointF(10, 14)}));
+}
+
+} // namespace
+
 QIcon undoIcon()
 {
+    return drawnIcon(drawUndoArrow);
+}
+
+QIcon redoIcon()
+{
     return drawnIcon([](QPainter &p) {
-        p.setPen(QPen(QColor(0x2A, 0x5C, 0xA8), 2.6, Qt::SolidLine, Qt::RoundCap));
-        QPainterPath arc;
-        arc.moveTo(7, 9);
-        arc.cubicTo(14, 4, 22, 9, 19, 16);
-        arc.cubicTo(17, 20, 12, 21, 9, 19);
-        p.drawPath(arc);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0x2A, 0x5C, 0xA8));
-        p.drawPolygon(QPolygonF({QPointF(3, 9), QPointF(10, 4), QPointF(10, 14)}));
+        p.translate(kSide, 0);
+        p.scale(-1, 1);
+        drawUndoArrow(p);
+    });
+}
+
+QIcon magnifyIcon()
+{
+    return drawnIcon([](QPainter &p) {
+        p.setBrush(QColor(0xD8, 0xE8, 0xF8));
+        p.setPen(QPen(kInk, 2.2));
+        p.drawEllipse(QPointF(10, 10), 6.5, 6.5);
+        p.setPen(QPen(kInk, 3.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(15, 15), QPointF(21, 21));
     });
 }
 

@@ -1,0 +1,40 @@
+#include "ui/sprite/magnified_viewer.h"
+
+#include "ui/sprite/picture_box.h"
+
+#include <QCloseEvent>
+
+namespace tav {
+
+MagnifiedViewer::MagnifiedViewer(std::function<QImage()> source, QWidget *owner)
+    : QWidget(owner, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("Magnified"));
+    setWindowTitle(QStringLiteral("Animation"));
+    setFixedSize(kSide, kSide);
+    m_box = new PictureBox(
+        [source = std::move(source)] {
+            return source().scaled(kSide, kSide, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        },
+        this);
+    m_box->setObjectName(QStringLiteral("MagnifiedPreview"));
+    m_box->setGeometry(0, 0, kSide, kSide);
+}
+
+QImage MagnifiedViewer::picture() const
+{
+    return m_box->picture();
+}
+
+void MagnifiedViewer::refresh()
+{
+    m_box->update();
+}
+
+void MagnifiedViewer::closeEvent(QCloseEvent *event)
+{
+    Q_EMIT closed();
+    QWidget::closeEvent(event);
+}
+
+} // namespace tav

@@ -1,0 +1,98 @@
+// The animation viewer's speed and "magnify" controls.
+#include "ui/sprite/scrapboard_window.h"
+
+#include "core/sprite/animation_speed.h"
+#include "core/sprite/scrapboard.h"
+#include "ui/sprite/magnified_viewer.h"
+#include "ui/sprite/picture_box.h"
+#include "ui/sprite/sprite_icons.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace tav {
+
+void Form14::buildViewerControls(int inside, int width)
+{
+    // The frame count and the speed share the panel's last line.
+    const int half = width / 2;
+    m_framesUsed->setGeometry(inside, 166, half - 2, 20);
+    m_framesUsed->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    m_speed = new QSpinBox(m_picture4);
+    m_speed->setObjectName(QStringLiteral("Speed"));
+    m_speed->setRange(AnimationSpeed::kSlowest, AnimationSpeed::kFastest);
+    m_speed->setValue(AnimationSpeed::kStart);
+    m_speed->setSuffix(QStringLiteral(" fps"));
+    m_speed->setToolTip(QStringLiteral("animation speed in frames per second"));
+    m_speed->setFont(m_framesUsed->font());
+    m_speed->setCursor(Qt::ArrowCursor);
+    m_speed->setGeometry(inside + half - 2, 164, width - half + 2, 22);
+    connect(m_speed, &QSpinBox::valueChanged, this, &Form14::setAnimationSpeed);
+
+    m_magnify = new QToolButton(m_picture4);
+    m_magnify->setObjectName(QStringLiteral("Magnify"));
+    // The caption goes with the icon's tooltip: the panel has room for the
+    // icon only beside the preview.
+    m_magnify->setText(QStringLiteral("magnify"));
+    m_magnify->setIcon(magnifyIcon());
+    m_magnify->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_magnify->setToolTip(QStringLiteral("magnify: play the animation in a window of its own at twice this size"));
+    m_magnify->setCheckable(true);
+    m_magnify->setAutoRaise(true);
+    m_magnify->setFocusPolicy(Qt::NoFocus);
+    m_magnify->setCursor(Qt::ArrowCursor);
+    const int left = m_preview->geometry().right() + 1;
+    const int side = kViewerFoldedOut - left - 1;
+    m_magnify->setIconSize(QSize(side - 4, side - 4));
+    m_magnify->setGeometry(left, 8, side, side + 2);
+    connect(m_magnify, &QToolButton::toggled, this, &Form14::setMagnified);
+}
+
+void Form14::setAnimationSpeed(int framesPerSecond)
+{
+    m_anim->setInterval(AnimationSpeed::interval(framesPerSecond));
+    if (m_speed->value() != framesPerSecond)
+        m_speed->setValue(framesPerSecond);
+}
+
+void Form14::setMagnified(bool magnified)
+{
+    if (m_magnify->isChecked() != magnified)
+        m_magnify->setChecked(magnified);
+    if (magnified && !m_magnified) {
+        m_magnified = new MagnifiedViewer([this] { return m_preview->picture(); }, this);
+        connect(m_magnified, &MagnifiedViewer::closed, this, [this] { m_magnify->setChecked(false); });
+    }
+    showMagnified();
+}
+
+void Form14::showMagnified()
+{
+    if (!m_magnified || !m_magnify)
+        return;
+    // The window plays while the viewer does.
+    const bool shown = m_magnify->isChecked() && m_viewerOut && isVisible();
+    if (shown && !m_magnified->isVisible()) {
+        // Under the scrapboard's right end, on the screen.
+        const QRect frame = frameGeometry();
+        QPoint at(frame.right() - MagnifiedViewer::kSide - 8, frame.bottom() + 8);
+        if (const QScreen *screen = this->screen()) {
+            const QRect area = screen->availableGeometry();
+            at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - MagnifiedViewer::kSide - 8)));
+            if (at.y() + MagnifiedViewer::kSide + 30 > area.bottom())
+                at.setY(std::max(area.top(), frame.top() - MagnifiedViewer::kSide - 30));
+        }
+        m_magnified->move(at);
+        m_magnified->show();
+    } else if (!shown && m_magnified->isVisible()) {
+        m_magnified->hide();
+    }
+}
+
+} // namespace tav
