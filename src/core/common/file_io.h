@@ -27,6 +27,9 @@ Status copyFileAtomically(const QString &fromDiskPath, const QString &toDiskPath
 // The failure of a write to diskPath through file, whose last system error
 // was error (errno): a full disk is told in plain words.
 Status writeFailure(const QString &diskPath, const QFileDevice &file, int error);
+// The same for a write that failed with the system error `error` (errno),
+// described by reason.
+Status writeFailure(const QString &diskPath, int error, const QString &reason);
 
 // A short name for messages: the file name without its folder.
 QString displayName(const QString &diskPath);
