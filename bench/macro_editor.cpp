@@ -116,6 +116,21 @@ void BM_NewCommandLineInAMacroOfLines(benchmark::State &state)
 }
 BENCHMARK(BM_NewCommandLineInAMacroOfLines)->Arg(10)->Arg(1000)->Arg(20000)->Unit(benchmark::kMicrosecond);
 
+// A new line alone: Return in the middle of a line, then Backspace to join
+// the line again (two keystrokes, as in the keystroke case above).
+void BM_ReturnInAMacroOfLines(benchmark::State &state)
+{
+    Workshop shop;
+    MacroBodyEdit &body = shop.openForTyping(int(state.range(0)));
+    for (auto _ : state) {
+        QTest::keyClick(&body, Qt::Key_Return);
+        QTest::keyClick(&body, Qt::Key_Backspace);
+        QApplication::processEvents();
+    }
+    state.counters["lines"] = double(body.blockCount());
+}
+BENCHMARK(BM_ReturnInAMacroOfLines)->Arg(10)->Arg(1000)->Arg(20000)->Unit(benchmark::kMicrosecond);
+
 void BM_LoadMacroOfLinesThroughTheDialog(benchmark::State &state)
 {
     Workshop shop;

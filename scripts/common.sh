@@ -5,6 +5,10 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="$ROOT/build"
 PACKAGES=(qt6-base-dev cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev)
+# The Debian package and its checks, made by ./package and by the package
+# test of ./test: dpkg-shlibdeps finds the library dependencies; lintian,
+# appstreamcli and desktop-file-validate check the package as Debian would.
+PACKAGE_TOOLS=(dpkg-dev lintian appstream desktop-file-utils)
 # Only ./run needs these: xdg-open opens the help texts and folders with the
 # desktop's own programs.
 RUN_PACKAGES=(xdg-utils)

@@ -15,8 +15,9 @@ endif()
 file(GLOB_RECURSE found LIST_DIRECTORIES false RELATIVE ${PREFIX} ${PREFIX}/*)
 expect_installed_files("installed files" "${found}")
 
-file(READ ${PREFIX}/share/applications/tavdesigner.desktop entry)
-foreach(line "Exec=tavdesigner %f" "Icon=tavdesigner" "Categories=Graphics;Development;" "Type=Application")
+set(entry_file ${PREFIX}/share/applications/io.github.tavdesigner.TavDesigner.desktop)
+file(READ ${entry_file} entry)
+foreach(line "Exec=tavdesigner %f" "Icon=tavdesigner" "Categories=Development;" "Type=Application")
   string(FIND "${entry}" "\n${line}\n" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "the desktop entry lacks '${line}'")
@@ -34,7 +35,7 @@ execute_process(COMMAND ${no_display} ${PREFIX}/bin/tavdesigner --help
 if(NOT code EQUAL 0 OR NOT out MATCHES "^Usage: tavdesigner \\[GAME_FOLDER\\]")
   message(FATAL_ERROR "tavdesigner --help without a display: ${code} '${out}' '${err}'")
 endif()
-execute_process(COMMAND ${no_display} ${PREFIX}/bin/tavdesigner ${PREFIX}/share/applications/tavdesigner.desktop
+execute_process(COMMAND ${no_display} ${PREFIX}/bin/tavdesigner ${entry_file}
                 RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT code EQUAL 2 OR NOT err MATCHES "is not a folder\n$" OR NOT out STREQUAL "")
   message(FATAL_ERROR "a file as the folder argument: ${code} '${out}' '${err}'")

@@ -29,7 +29,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tav designer"));
     QApplication::setQuitOnLastWindowClosed(false);
-    QGuiApplication::setDesktopFileName(QStringLiteral("tavdesigner"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAV_APP_ID));
     QApplication::setWindowIcon(QIcon(tav::logoPixmap(128)));
     const std::optional<tav::GameFolder> folder = tav::openWorkingFolder(options.folder);
     if (!folder)

@@ -2,12 +2,9 @@
 
 #include "core/common/file_io.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
-#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -43,31 +40,6 @@ Status renameToFreeName(const QString &fromDiskPath, const QString &toDiskPath)
     if (!file.rename(toDiskPath))
         return Status::failure(QStringLiteral("%1 could not be renamed to %2: %3")
                                    .arg(displayName(fromDiskPath), displayName(toDiskPath), file.errorString()));
-    return Status::success();
-}
-
-Status copyToFreeName(const QString &fromDiskPath, const QString &toDiskPath)
-{
-    if (QFileInfo::exists(toDiskPath))
-        return Status::failure(QStringLiteral("%1 already exists.").arg(displayName(toDiskPath)));
-    const Result<QByteArray> data = readWholeFile(fromDiskPath);
-    if (!data)
-        return data.status();
-    QTemporaryFile part(QFileInfo(toDiskPath).dir().filePath(QStringLiteral("copy.XXXXXX")));
-    errno = 0;
-    if (!part.open() || part.write(data.value()) != data->size() || !part.flush())
-        return writeFailure(toDiskPath, part, errno);
-    // A temporary file is private to its owner; the copy gets the source's
-    // permissions, as a copied file does.
-    part.setPermissions(QFile::permissions(fromDiskPath));
-    // An unnamed temporary file gets its name only here, in one step; once
-    // renamed it must outlive this object.
-    part.setAutoRemove(false);
-    if (!part.rename(toDiskPath)) {
-        const QString reason = part.errorString();
-        part.remove();
-        return Status::failure(QStringLiteral("%1 could not be written: %2").arg(displayName(toDiskPath), reason));
-    }
     return Status::success();
 }
 

@@ -18,10 +18,4 @@ Status replaceFile(const QString &fromDiskPath, const QString &toDiskPath);
 // is never overwritten.
 Status renameToFreeName(const QString &fromDiskPath, const QString &toDiskPath);
 
-// Copies a file to a name that must be free, through a temporary file in the
-// target's folder that is renamed once complete, so the target is never seen
-// half written. Unlike the kit's usual writer it does not wait for the disk:
-// meant for copying many files in one go.
-Status copyToFreeName(const QString &fromDiskPath, const QString &toDiskPath);
-
 } // namespace tav

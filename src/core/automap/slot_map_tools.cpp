@@ -3,10 +3,13 @@
 #include "core/automap/file_replace.h"
 #include "core/automap/map_scan.h"
 #include "core/common/file_io.h"
+#include "core/common/folder_files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
 
 namespace tav {
 namespace {
@@ -100,6 +103,9 @@ Result<MapsReset> resetAllSlotMaps(const GameFolder &folder, const QString &slot
     const Result<QString> slot = slotFolder(folder, slotPath);
     if (!slot)
         return slot.status();
+    const Result<FolderFiles> slotFiles = FolderFiles::open(slot.value());
+    if (!slotFiles)
+        return slotFiles.status();
 
     MapsReset done;
     int failed = 0;
@@ -109,26 +115,52 @@ Result<MapsReset> resetAllSlotMaps(const GameFolder &folder, const QString &slot
             firstFailure = reason;
     };
 
-    const QDir slotDir(slot.value());
-    for (const QString &name : folder.list(slotPath, QStringLiteral("*.MAP"))) {
-        if (QFile::remove(slotDir.filePath(name)))
-            ++done.deleted;
-        else
-            fail(QStringLiteral("%1 could not be deleted.").arg(name));
+    // The default set's MAP files of the world, each under the name the slot
+    // gets (the disk's spelling of the default file may differ in case).
+    QHash<QString, QString> defaults; // slot name -> default disk name
+    for (const MapFileEntry &entry : listMapFiles(folder, kDefaultDataSetPath)) {
+        if (!isWorldPosition(entry.position))
+            continue;
+        const QString name = mapFileName(entry.position);
+        // Of two spellings of one position, the one written as the slot's wins.
+        if (!defaults.contains(name) || entry.diskName == name)
+            defaults.insert(name, entry.diskName);
     }
 
-    const QString defaultDisk = folder.resolve(kDefaultDataSetPath);
-    for (const MapFileEntry &entry : listMapFiles(folder, kDefaultDataSetPath)) {
-        const MapPosition &p = entry.position;
-        if (!isWorldPosition(p))
+    // A slot MAP under one of those names is compared below; every other
+    // MAP file of the slot goes.
+    QSet<QString> present;
+    for (const QString &name : slotFiles->fileNames()) {
+        if (!name.endsWith(QLatin1String(".MAP"), Qt::CaseInsensitive))
             continue;
-        // The slot holds no MAP file any more, so each copy goes to a free name.
-        const Status copied =
-            copyToFreeName(defaultDisk + QLatin1Char('/') + entry.diskName, slotDir.filePath(mapFileName(p)));
-        if (copied)
+        if (defaults.contains(name)) {
+            present.insert(name);
+        } else if (const Status removed = slotFiles->remove(name)) {
+            ++done.deleted;
+        } else {
+            fail(removed.error());
+        }
+    }
+
+    const Result<FolderFiles> defaultFiles = FolderFiles::open(folder.resolve(kDefaultDataSetPath));
+    for (auto it = defaults.cbegin(); defaultFiles && it != defaults.cend(); ++it) {
+        const QString &name = it.key();
+        const Result<FileBytes> source = defaultFiles->read(it.value(), kReadLimitBytes);
+        if (!source) {
+            // As before: the slot's file of that name is gone all the same.
+            if (present.contains(name) && slotFiles->remove(name))
+                ++done.deleted;
+            fail(source.error());
+            continue;
+        }
+        if (present.contains(name) && slotFiles->holds(name, source->data)) {
+            ++done.unchanged;
+            continue;
+        }
+        if (const Status written = slotFiles->write(name, source.value()))
             ++done.copied;
         else
-            fail(copied.error());
+            fail(written.error());
     }
 
     if (failed > 0)

@@ -43,13 +43,17 @@ Result<AutomapReplaced> replaceSlotAutomap(const GameFolder &folder, const QStri
 Status resetSlotMap(const GameFolder &folder, const QString &slotPath, const MapPosition &position);
 
 struct MapsReset {
-    int deleted = 0;
-    int copied = 0;
+    int deleted = 0;   // slot MAP files that the default set does not have
+    int copied = 0;    // default MAP files written into the slot
+    int unchanged = 0; // slot MAP files that already held the default bytes
 };
 
-// Deletes every *.MAP file directly in the slot folder, then copies each
-// default MAP file of X 1..20, Y 1..15, levels 0..9 into it. Goes on past a
-// file that fails and reports the failures at the end.
+// Makes the slot's MAP files those of the default set: afterwards the slot
+// holds exactly the default MAP files of X 1..20, Y 1..15, levels 0..9, each
+// under its "XX-YY-ZZ.MAP" name with the default bytes, and no other *.MAP
+// file (any letter case). A slot file that already holds the default bytes
+// is left as it is; the others are replaced whole. Goes on past a file that
+// fails and reports the failures at the end.
 Result<MapsReset> resetAllSlotMaps(const GameFolder &folder, const QString &slotPath);
 
 } // namespace tav

@@ -22,13 +22,19 @@ QString displayName(const QString &diskPath)
     return QFileInfo(diskPath).fileName();
 }
 
-Status writeFailure(const QString &diskPath, const QFileDevice &file, int error, bool targetExisted)
+Status writeFailure(const QString &diskPath, int error, const QString &reason, bool targetExisted)
 {
-    if (error == ENOSPC || error == EFBIG || file.error() == QFileDevice::ResourceError)
+    if (error == ENOSPC || error == EFBIG)
         return Status::failure(QStringLiteral("%1 was not saved: there is not enough space on the disk. %2")
                                    .arg(displayName(diskPath), targetExisted ? QStringLiteral("The file is unchanged.")
                                                                              : QStringLiteral("Nothing was written.")));
-    return Status::failure(QStringLiteral("%1 could not be written: %2").arg(displayName(diskPath), file.errorString()));
+    return Status::failure(QStringLiteral("%1 could not be written: %2").arg(displayName(diskPath), reason));
+}
+
+Status writeFailure(const QString &diskPath, const QFileDevice &file, int error, bool targetExisted)
+{
+    return writeFailure(diskPath, file.error() == QFileDevice::ResourceError ? ENOSPC : error, file.errorString(),
+                        targetExisted);
 }
 
 namespace {
@@ -119,8 +125,7 @@ Status checkWritableTarget(const QString &diskPath)
     const QFileInfo target(diskPath);
     if (target.exists() && !target.isFile())
         return Status::failure(QStringLiteral("%1 is not a file.").arg(displayName(diskPath)));
-    const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup
-                           | QFileDevice::WriteOther;
+    const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     // Checked on the mode bits too: a privileged user could write through them.
     if (target.exists() && (!target.isWritable() || !(target.permissions() & writeBits)))
         return Status::failure(QStringLiteral("%1 is read-only.").arg(displayName(diskPath)));
@@ -139,7 +144,8 @@ Status writeFileAtomically(const QString &diskPath, const QByteArray &data)
 
     QSaveFile file(diskPath);
     if (!file.open(QIODevice::WriteOnly))
-        return Status::failure(QStringLiteral("%1 could not be written: %2").arg(displayName(diskPath), file.errorString()));
+        return Status::failure(
+            QStringLiteral("%1 could not be written: %2").arg(displayName(diskPath), file.errorString()));
     // Small files stay in the buffer until flushed; commit() would rename the
     // temporary file over the target even when its own final flush fails.
     errno = 0;

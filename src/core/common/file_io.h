@@ -43,6 +43,9 @@ Status copyFileAtomically(const QString &fromDiskPath, const QString &toDiskPath
 // was error (errno): a full disk is told in plain words, and for a target
 // that existed, that it is unchanged.
 Status writeFailure(const QString &diskPath, const QFileDevice &file, int error, bool targetExisted = true);
+// The same for a write that failed with the system error `error` (errno),
+// described by reason.
+Status writeFailure(const QString &diskPath, int error, const QString &reason, bool targetExisted = true);
 
 // A short name for messages: the file name without its folder.
 QString displayName(const QString &diskPath);

@@ -15,10 +15,7 @@ bool before(const TextPos &a, const TextPos &b)
 
 } // namespace
 
-MacroBody::MacroBody()
-    : m_lines(1)
-{
-}
+MacroBody::MacroBody() = default;
 
 QString MacroBody::joinedLines(QLatin1String lineBreak) const
 {
@@ -27,7 +24,7 @@ QString MacroBody::joinedLines(QLatin1String lineBreak) const
     for (qsizetype i = 0; i < lineCount(); ++i) {
         if (i > 0)
             result += lineBreak;
-        result += m_lines[size_t(i)];
+        result += m_lines[i];
     }
     return result;
 }
@@ -120,13 +117,7 @@ BodyChange MacroBody::apply(const BodyEdit &edit)
         addedLength += l.size();
     m_length += addedLength - removedLength;
 
-    const auto firstIt = m_lines.begin() + first;
-    const qsizetype common = std::min<qsizetype>(change.removedLines, change.lines.size());
-    std::copy(change.lines.cbegin(), change.lines.cbegin() + common, firstIt);
-    if (change.removedLines > common)
-        m_lines.erase(firstIt + common, firstIt + change.removedLines);
-    else if (change.lines.size() > common)
-        m_lines.insert(firstIt + common, change.lines.cbegin() + common, change.lines.cend());
+    m_lines.replace(first, change.removedLines, change.lines);
 
     if (!edit.caret)
         change.caret = TextPos{};

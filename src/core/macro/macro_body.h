@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/macro/line_store.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -52,8 +54,8 @@ class MacroBody {
 public:
     MacroBody();
 
-    qsizetype lineCount() const { return qsizetype(m_lines.size()); }
-    const QString &line(qsizetype index) const { return m_lines[size_t(index)]; }
+    qsizetype lineCount() const { return m_lines.size(); }
+    const QString &line(qsizetype index) const { return m_lines[index]; }
     qsizetype length() const { return m_length; }
 
     // The whole text with CR LF line breaks.
@@ -78,7 +80,7 @@ private:
     TextPos caretAfter(qsizetype line, qsizetype offset) const;
     TextPos caretBefore(qsizetype line, qsizetype offset) const;
 
-    std::vector<QString> m_lines;
+    LineStore m_lines;
     qsizetype m_length = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/macro/macro_body_edit.h"
 
 #include "core/macro/macro_format.h"
+#include "ui/common/steady_scroll_bar.h"
 #include "ui/platform/dialogs.h"
 
 #include <QMimeData>
@@ -44,6 +45,9 @@ MacroBodyEdit::MacroBodyEdit(QWidget *parent)
     font.setStyleHint(QFont::TypeWriter);
     setFont(font);
     setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Every new line changes the scroll range; the bar repaints only when
+    // that moves its handle.
+    setVerticalScrollBar(new SteadyScrollBar(Qt::Vertical, this));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(document(), &QTextDocument::contentsChange, this, &MacroBodyEdit::noteChange);

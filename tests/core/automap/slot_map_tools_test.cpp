@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 using namespace tav;
@@ -22,6 +24,14 @@ struct SlotTools : ::testing::Test {
         tmp.write("GAMEDATA/MAPS/AUTOMAP.STS", "default automap");
         tmp.write("GAMEDATA/SAVE1/AUTOMAP.STS", "player's automap");
         tmp.write("GAMEDATA/SAVE1/PLAYER.STS", "hero");
+    }
+
+    // The file's identity on disk: a file left untouched keeps it.
+    ino_t inode(const QString &relative) const
+    {
+        struct stat info {};
+        ::stat(QFile::encodeName(tmp.disk(relative)).constData(), &info);
+        return info.st_ino;
     }
 
     QStringList filesIn(const QString &relative) const
@@ -57,6 +67,46 @@ TEST_F(SlotTools, RefuseTheDefaultSetAndMissingSlots)
     EXPECT_FALSE(tmp.exists("GAMEDATA/SAVE4"));
 }
 
+TEST_F(SlotTools, ResetAllMapsLeavesMatchingFilesAndReplacesTheRest)
+{
+    // Identical, changed, missing from the slot, extra in the slot, matching
+    // only in letter case; identical and changed once read-only too.
+    const QStringList names{"01-01-00.MAP", "02-01-00.MAP", "03-01-00.MAP",
+                            "04-01-00.MAP", "05-01-00.MAP", "06-01-00.MAP"};
+    for (const QString &name : names)
+        tmp.write("GAMEDATA/MAPS/" + name, "default " + name.toLatin1());
+    tmp.write("GAMEDATA/SAVE1/01-01-00.MAP", "default 01-01-00.MAP");
+    tmp.write("GAMEDATA/SAVE1/02-01-00.MAP", "default 02-01-00.MAP but played");
+    tmp.write("GAMEDATA/SAVE1/04-01-00.map", "default 04-01-00.MAP");
+    tmp.write("GAMEDATA/SAVE1/05-01-00.MAP", "default 05-01-00.MAP");
+    tmp.write("GAMEDATA/SAVE1/06-01-00.MAP", "played");
+    tmp.write("GAMEDATA/SAVE1/07-01-00.MAP", "only in the slot");
+    tmp.makeReadOnly("GAMEDATA/SAVE1/05-01-00.MAP");
+    tmp.makeReadOnly("GAMEDATA/SAVE1/06-01-00.MAP");
+    const ino_t identical = inode("GAMEDATA/SAVE1/01-01-00.MAP");
+    const ino_t readOnlyIdentical = inode("GAMEDATA/SAVE1/05-01-00.MAP");
+
+    const Result<MapsReset> done = resetAllSlotMaps(tmp.folder(), kSlot1);
+    ASSERT_TRUE(done.ok()) << done.error().toStdString();
+    EXPECT_EQ(done->unchanged, 2);
+    EXPECT_EQ(done->copied, 4);
+    EXPECT_EQ(done->deleted, 2);
+    EXPECT_EQ(filesIn("GAMEDATA/SAVE1"), (names + QStringList{"AUTOMAP.STS", "PLAYER.STS"}));
+    for (const QString &name : names)
+        EXPECT_EQ(tmp.read("GAMEDATA/SAVE1/" + name), "default " + name.toLatin1()) << name.toStdString();
+    EXPECT_EQ(inode("GAMEDATA/SAVE1/01-01-00.MAP"), identical);
+    EXPECT_EQ(inode("GAMEDATA/SAVE1/05-01-00.MAP"), readOnlyIdentical);
+    // A read-only slot MAP that differs is replaced, as every slot MAP is.
+    EXPECT_EQ(QFile::permissions(tmp.disk("GAMEDATA/SAVE1/06-01-00.MAP")),
+              QFile::permissions(tmp.disk("GAMEDATA/MAPS/06-01-00.MAP")));
+
+    // A second run finds everything in place and writes nothing.
+    const Result<MapsReset> again = resetAllSlotMaps(tmp.folder(), kSlot1);
+    ASSERT_TRUE(again.ok());
+    EXPECT_EQ(again->unchanged, 6);
+    EXPECT_EQ(again->copied + again->deleted, 0);
+}
+
 TEST_F(SlotTools, ResetAllMapsReplacesEveryMapFileOfTheSlot)
 {
     tmp.write("GAMEDATA/MAPS/01-01-00.MAP", "a");
@@ -71,7 +121,7 @@ TEST_F(SlotTools, ResetAllMapsReplacesEveryMapFileOfTheSlot)
 
     const Result<MapsReset> done = resetAllSlotMaps(tmp.folder(), kSlot1);
     ASSERT_TRUE(done.ok()) << done.error().toStdString();
-    EXPECT_EQ(done->deleted, 3);
+    EXPECT_EQ(done->deleted, 2);
     EXPECT_EQ(done->copied, 3);
     EXPECT_EQ(filesIn("GAMEDATA/SAVE1"),
               (QStringList{"01-01-00.MAP", "05-05-05.MAP", "20-15-09.MAP", "AUTOMAP.STS", "PLAYER.STS"}));

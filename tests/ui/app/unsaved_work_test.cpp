@@ -4,6 +4,7 @@
 #include "ui/automap/map_overview.h"
 #include "ui/definitions/definition_parameters.h"
 #include "ui/enemy/enemy_editor.h"
+#include "ui/macro/macro_body_edit.h"
 #include "ui/macro/macro_editor.h"
 #include "ui/savegame/savegame_editor.h"
 #include "ui/sprite/sprite_editor.h"
