@@ -74,7 +74,8 @@ SpriteFileContents parseSpriteFile(const QByteArray &bytes)
             contents.pixels.set(x, y, pixel.value_or(0));
         }
     }
-    contents.fallback = fallbackReasons(contents, bytes.size());
+    if (contents.fallback.isEmpty())
+        contents.fallback = fallbackReasons(contents, bytes.size());
     return contents;
 }
 

@@ -25,9 +25,15 @@ public:
     bool isSaving() const { return m_running > 0; }
     bool hasUnsavedWork(const SpriteImage &now) const { return isChanged(now) || isSaving(); }
 
-    // The saver was started for `form` under `name`; every start is ended
-    // once by saveEnded.
-    void saveStarted() { ++m_running; }
+    // The saver was started for `form`; every start is ended once by
+    // saveEnded.
+    void saveStarted(const SpriteImage &form)
+    {
+        ++m_running;
+        m_lastStarted = form;
+    }
+    // Whether the latest save still running writes exactly `now`.
+    bool isBeingSaved(const SpriteImage &now) const { return isSaving() && now == m_lastStarted; }
     // The saver ended. A success means the file holds `form`: the editor's
     // sprite is saved if it has not been edited since, and the file is no
     // longer the damaged one.
@@ -41,6 +47,7 @@ public:
 private:
     SavedMark<SpriteImage> m_mark;
     int m_running = 0;
+    SpriteImage m_lastStarted;
     QString m_damagedName;
     QString m_damage;
 };

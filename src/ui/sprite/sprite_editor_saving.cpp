@@ -69,7 +69,7 @@ void Form12::startSaver(const QString &name)
                                            "PATH."));
         return;
     }
-    m_saveState.saveStarted();
+    m_saveState.saveStarted(form);
     m_savers.append(saver);
     connect(saver, &platform::WatchedProgram::ended, this,
             [this, saver, form, name](int exitCode, const QString &errorOutput) {
@@ -111,9 +111,9 @@ QString Form12::unsavedWork() const
     if (!m_saveState.hasUnsavedWork(now))
         return QString();
     const QString name = m_document.name().isEmpty() ? QStringLiteral("unnamed sprite") : m_document.name();
-    if (!m_saveState.isChanged(now))
-        return QStringLiteral("Sprite editor (%1, still being saved)").arg(name);
-    return QStringLiteral("Sprite editor (%1)").arg(name);
+    if (m_saveState.isChanged(now) && !m_saveState.isBeingSaved(now))
+        return QStringLiteral("Sprite editor (%1)").arg(name);
+    return QStringLiteral("Sprite editor (%1, still being saved)").arg(name);
 }
 
 void Form12::finishWork()

@@ -185,6 +185,7 @@ TEST_F(SaverFixture, TheSaversFailureIsShownWithItsOwnMessage)
     tmp.makeReadOnly("GRAFIK/ORC.SPR");
     Form12 editor(tmp.folder());
     editor.document().setName("\\ORC");
+    editor.document().setCell(0, 0, 7);
     {
         SaverLauncher saver;
         editor.findChild<QPushButton *>("Command2")->click();

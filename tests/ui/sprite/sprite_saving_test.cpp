@@ -36,7 +36,7 @@ TEST_F(SavingFixture, ASaveCountsOnlyOnceTheSaverSucceededForTheCellsItWasGiven)
     editor->document().setName("\\ORC");
     editor->document().setCell(0, 0, 7);
     click("Command2");
-    EXPECT_EQ(editor->unsavedWork(), "Sprite editor (\\ORC)");
+    EXPECT_EQ(editor->unsavedWork(), "Sprite editor (\\ORC, still being saved)");
     editor->document().setCell(1, 0, 8); // drawn while the saver runs
     lastSaver()->end(0);
     EXPECT_EQ(editor->unsavedWork(), "Sprite editor (\\ORC)");
