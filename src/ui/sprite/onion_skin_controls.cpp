@@ -3,7 +3,6 @@
 #include "core/sprite/onion_skin.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QSpinBox>
 
@@ -11,8 +10,9 @@ namespace tav {
 
 QWidget *onionSkinControls(OnionSkin &skin, QWidget *parent)
 {
-    auto *box = new QGroupBox(QStringLiteral("Onion skin"), parent);
+    auto *box = new QWidget(parent);
     auto *layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
     auto *toggle = new QCheckBox(QStringLiteral("onion skin"), box);
     toggle->setObjectName(QStringLiteral("OnionSkin"));
     toggle->setToolTip(QStringLiteral("show a scrapboard frame faintly under the empty cells"));
@@ -28,7 +28,6 @@ QWidget *onionSkinControls(OnionSkin &skin, QWidget *parent)
     frame->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(toggle);
     layout->addWidget(frame);
-    layout->addStretch();
 
     QObject::connect(toggle, &QCheckBox::toggled, &skin, &OnionSkin::setShown);
     QObject::connect(frame, &QSpinBox::valueChanged, &skin, &OnionSkin::setFrame);
