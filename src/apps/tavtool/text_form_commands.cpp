@@ -10,6 +10,8 @@
 #include <QJsonDocument>
 
 #include <cstdio>
+#include <functional>
+#include <optional>
 
 namespace tav::tool {
 namespace {
@@ -140,11 +142,16 @@ Result<QJsonObject> dumpOf(const GameFile &file, const textform::Surroundings &s
 
 } // namespace
 
-int runDump(const QStringList &arguments)
+namespace {
+
+// The common start of dump and show: help, one FILE, its format and its
+// dump; then `print` prints it. `surroundingsOf` finds the item names.
+int runOnDump(const QString &command, const char *help, const QStringList &arguments,
+              const std::function<textform::Surroundings(const QString &path)> &surroundingsOf,
+              const std::function<void(const GameFile &file, const QJsonObject &dump)> &print)
 {
-    const QString command = QStringLiteral("dump");
     if (wantsHelp(arguments)) {
-        printOut(QLatin1String(kDumpHelp));
+        printOut(QLatin1String(help));
         return kExitClean;
     }
     int exit = kExitUsage;
@@ -154,35 +161,38 @@ int runDump(const QStringList &arguments)
     const GameFile file = openGameFile(command, *path);
     if (!file.format)
         return file.exit;
-    textform::Surroundings surroundings = textform::surroundingsFrom(QFileInfo(*path).absolutePath());
-    if (!surroundings.itemNames)
-        surroundings = textform::surroundingsFrom(QDir::currentPath());
-    const Result<QJsonObject> dump = dumpOf(file, surroundings);
+    const Result<QJsonObject> dump = dumpOf(file, surroundingsOf(*path));
     if (!dump)
         return failed(command, QStringLiteral("%1 %2").arg(*path, dump.error()));
-    std::fputs(QJsonDocument(dump.value()).toJson(QJsonDocument::Indented).constData(), stdout);
+    print(file, dump.value());
     return kExitClean;
+}
+
+} // namespace
+
+int runDump(const QStringList &arguments)
+{
+    return runOnDump(
+        QStringLiteral("dump"), kDumpHelp, arguments,
+        [](const QString &path) {
+            textform::Surroundings surroundings = textform::surroundingsFrom(QFileInfo(path).absolutePath());
+            if (!surroundings.itemNames)
+                surroundings = textform::surroundingsFrom(QDir::currentPath());
+            return surroundings;
+        },
+        [](const GameFile &, const QJsonObject &dump) {
+            std::fputs(QJsonDocument(dump).toJson(QJsonDocument::Indented).constData(), stdout);
+        });
 }
 
 int runShow(const QStringList &arguments)
 {
-    const QString command = QStringLiteral("show");
-    if (wantsHelp(arguments)) {
-        printOut(QLatin1String(kShowHelp));
-        return kExitClean;
-    }
-    int exit = kExitUsage;
-    const std::optional<QString> path = onePath(command, arguments, &exit);
-    if (!path)
-        return exit;
-    const GameFile file = openGameFile(command, *path);
-    if (!file.format)
-        return file.exit;
-    const Result<QJsonObject> dump = dumpOf(file, textform::surroundingsFrom(QDir::currentPath()));
-    if (!dump)
-        return failed(command, QStringLiteral("%1 %2").arg(*path, dump.error()));
-    printOut(file.format->showLines(dump.value()).join(QLatin1Char('\n')));
-    return kExitClean;
+    return runOnDump(
+        QStringLiteral("show"), kShowHelp, arguments,
+        [](const QString &) { return textform::surroundingsFrom(QDir::currentPath()); },
+        [](const GameFile &file, const QJsonObject &dump) {
+            printOut(file.format->showLines(dump).join(QLatin1Char('\n')));
+        });
 }
 
 int runLoad(const QStringList &arguments)

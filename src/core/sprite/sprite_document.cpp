@@ -90,18 +90,16 @@ void SpriteDocument::SaveUndo(const QString &name)
 
 bool SpriteDocument::Undo()
 {
-    const std::optional<SpriteImage> image = m_undo.undo(snapshot());
-    if (!image)
-        return false;
-    dropFloatingArea();
-    restore(*image);
-    Q_EMIT undoChanged();
-    return true;
+    return takeFromRing(m_undo.undo(snapshot()));
 }
 
 bool SpriteDocument::Redo()
 {
-    const std::optional<SpriteImage> image = m_undo.redo();
+    return takeFromRing(m_undo.redo());
+}
+
+bool SpriteDocument::takeFromRing(const std::optional<SpriteImage> &image)
+{
     if (!image)
         return false;
     dropFloatingArea();

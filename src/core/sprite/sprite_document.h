@@ -119,6 +119,8 @@ Q_SIGNALS:
 
 private:
     void restore(const SpriteImage &image);
+    // Shows the sprite that undo or redo gave back; false when there was none.
+    bool takeFromRing(const std::optional<SpriteImage> &image);
     // Cells changed by an edit rather than by undo or redo.
     void cellsEdited();
     void take(const QString &name, int width, int height, const CellGrid &cells);
