@@ -1,14 +1,18 @@
 #include "ui/common/window_frame.h"
 
-#include "core/app/window_placement.h"
-
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMargins>
 #include <QScreen>
+#include <QVariant>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace tav {
 namespace {
+
+const char *const kKeptUncovered = "keptUncovered";
 
 QMargins frameMargins(const QWidget *window)
 {
@@ -16,6 +20,15 @@ QMargins frameMargins(const QWidget *window)
     const QRect inner = window->geometry();
     return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
             frame.bottom() - inner.bottom()};
+}
+
+// Windows the user places and works in: not tooltips, menus or the
+// frameless "Please wait..." box.
+bool isPlacedWindow(const QWidget *w)
+{
+    const Qt::WindowType type = w->windowType();
+    return w->isVisible() && (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool) &&
+           !w->windowFlags().testFlag(Qt::FramelessWindowHint);
 }
 
 } // namespace
@@ -27,6 +40,25 @@ QRect outerGeometry(const QWidget *window, const QWidget *framed)
         return frame;
     const QMargins margins = frameMargins(framed);
     return QRect(frame.topLeft(), frame.size().grownBy(margins));
+}
+
+QRect partOfWindow(const QWidget *part, const QRect &outer)
+{
+    const QWidget *window = part->window();
+    // The borders at the sides and the bottom are alike; the title bar is above.
+    const int border = (outer.width() - window->width()) / 2;
+    const QPoint client(border, outer.height() - window->height() - border);
+    return QRect(part->mapTo(window, QPoint(0, 0)) + client, part->size());
+}
+
+int captionWidth(const QWidget *window)
+{
+    QFont title = QApplication::font();
+    title.setBold(true);
+    const QFontMetrics metrics(title);
+    // Window managers pad the caption about as much again as a button takes.
+    const int button = metrics.height() + 6;
+    return metrics.horizontalAdvance(window->windowTitle()) + 6 * button + 2 * kWindowGap;
 }
 
 const QWidget *shownWindow(const QString &objectName)
@@ -46,22 +78,46 @@ QRect availableArea(const QWidget *window)
     return screen ? screen->availableGeometry() : QRect();
 }
 
-void placeNewWindow(QWidget *window)
+void keepUncovered(QWidget *part)
+{
+    part->setProperty(kKeptUncovered, true);
+}
+
+ScreenWindows screenWindows(const QWidget *placing)
+{
+    ScreenWindows screen;
+    const QWidget *launch = shownWindow(QStringLiteral("Form1"));
+    if (launch)
+        screen.launch = launch->frameGeometry();
+    for (const QWidget *w : QApplication::topLevelWidgets()) {
+        if (w == placing || w == launch || !isPlacedWindow(w))
+            continue;
+        // An owned window goes with its owner.
+        (w->parentWidget() ? screen.companions : screen.shown).append(w->frameGeometry());
+        for (const QWidget *part : w->findChildren<QWidget *>()) {
+            if (part->property(kKeptUncovered).toBool() && part->isVisible())
+                screen.keptUncovered.append(QRect(part->mapToGlobal(QPoint(0, 0)), part->size()));
+        }
+    }
+    return screen;
+}
+
+void placeNewWindow(QWidget *window, std::optional<QPoint> preferred)
 {
     const QWidget *launch = shownWindow(QStringLiteral("Form1"));
     const QRect area = availableArea(launch ? launch : window);
     if (!window->testAttribute(Qt::WA_Resized))
         window->adjustSize();
     const QSize frame = outerGeometry(window, launch).size() - window->size();
-    const QSize fitted = window->size().boundedTo(area.size() - frame).expandedTo(window->minimumSize());
+    // As wide as its caption needs, as far as the area allows.
+    const QSize room = area.size() - frame;
+    const QSize fitted = window->size()
+                             .expandedTo(QSize(std::min(captionWidth(window), room.width()), 0))
+                             .boundedTo(room)
+                             .expandedTo(window->minimumSize());
     if (fitted != window->size())
         window->resize(fitted);
-    QList<QRect> placed;
-    for (const QWidget *other : QApplication::topLevelWidgets()) {
-        if (other != window && other != launch && other->isVisible())
-            placed.append(other->frameGeometry());
-    }
-    window->move(firstWindowPosition(area, launch ? launch->frameGeometry() : QRect(), placed, fitted + frame));
+    window->move(firstWindowPosition(area, screenWindows(window), fitted + frame, {}, preferred));
 }
 
 } // namespace tav

@@ -3,17 +3,15 @@
 
 #include "core/sprite/animation_speed.h"
 #include "core/sprite/scrapboard.h"
+#include "ui/common/window_frame.h"
 #include "ui/sprite/magnified_viewer.h"
 #include "ui/sprite/picture_box.h"
 #include "ui/sprite/sprite_icons.h"
 
 #include <QLabel>
-#include <QScreen>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
-
-#include <algorithm>
 
 namespace tav {
 
@@ -79,16 +77,10 @@ void Form14::showMagnified()
     // The window plays while the viewer does.
     const bool shown = m_magnify->isChecked() && m_viewerOut && isVisible();
     if (shown && !m_magnified->isVisible()) {
-        // Under the scrapboard's right end, on the screen.
+        // Nearest the place under the scrapboard's right end where it
+        // covers least, off the sprite canvas.
         const QRect frame = frameGeometry();
-        QPoint at(frame.right() - MagnifiedViewer::kSide - 8, frame.bottom() + 8);
-        if (const QScreen *screen = this->screen()) {
-            const QRect area = screen->availableGeometry();
-            at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - MagnifiedViewer::kSide - 8)));
-            if (at.y() + MagnifiedViewer::kSide + 30 > area.bottom())
-                at.setY(std::max(area.top(), frame.top() - MagnifiedViewer::kSide - 30));
-        }
-        m_magnified->move(at);
+        placeNewWindow(m_magnified, QPoint(frame.right() - m_magnified->width(), frame.bottom() + kWindowGap));
         m_magnified->show();
     } else if (!shown && m_magnified->isVisible()) {
         m_magnified->hide();
