@@ -13,4 +13,9 @@ namespace tav::test {
 // shown reaches the window's layout only in a second round of events.
 QList<QRect> controlPlaces(QWidget *window, const QStringList &names);
 
+// The window's visible controls that are narrower than their text needs
+// (labels that do not wrap, buttons with a caption, spin boxes), by object
+// name, and "caption" when the window is narrower than its caption needs.
+QStringList cutTexts(const QWidget *window);
+
 } // namespace tav::test

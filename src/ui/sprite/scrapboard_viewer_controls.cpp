@@ -17,9 +17,10 @@ namespace tav {
 
 void Form14::buildViewerControls(int inside, int width)
 {
-    // The frame count and the speed share the panel's last line.
-    const int half = width / 2;
-    m_framesUsed->setGeometry(inside, 166, half - 2, 20);
+    // The frame count and the speed share the panel's last line, in the
+    // panel's small print and out to its edges: the speed box as wide as its
+    // longest text needs, the count in the rest.
+    m_framesUsed->setFont(m_label2->font());
     m_framesUsed->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     m_speed = new QSpinBox(m_picture4);
@@ -28,9 +29,12 @@ void Form14::buildViewerControls(int inside, int width)
     m_speed->setValue(AnimationSpeed::kStart);
     m_speed->setSuffix(QStringLiteral(" fps"));
     m_speed->setToolTip(QStringLiteral("animation speed in frames per second"));
-    m_speed->setFont(m_framesUsed->font());
+    m_speed->setFont(m_label2->font());
     m_speed->setCursor(Qt::ArrowCursor);
-    m_speed->setGeometry(inside + half - 2, 164, width - half + 2, 22);
+    const int speedWidth = m_speed->sizeHint().width();
+    const int right = kViewerFoldedOut - 2;
+    m_speed->setGeometry(right - speedWidth, 164, speedWidth, 22);
+    m_framesUsed->setGeometry(inside - 2, 166, right - speedWidth - inside + 2, 20);
     connect(m_speed, &QSpinBox::valueChanged, this, &Form14::setAnimationSpeed);
 
     m_magnify = new QToolButton(m_picture4);
