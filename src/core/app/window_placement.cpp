@@ -103,13 +103,13 @@ QPoint leastCovering(const QRect &area, QSize size, const QList<QRect> &edges, Q
 QPoint firstWindowPosition(const QRect &available, const ScreenWindows &screen, QSize size,
                            const QList<QRect> &ownUncovered, std::optional<QPoint> preferred)
 {
-    const QList<QRect> windows = screen.companions + screen.shown;
+    const QList<QRect> windows = screen.keptInView + screen.shown;
     const QList<QRect> edges = windows + screen.keptUncovered + QList<QRect>{screen.launch};
     return leastCovering(available, size, edges, preferred.value_or(available.topLeft()), [&](const QRect &r) {
         qint64 uncovered = overlap(r, screen.keptUncovered);
         for (const QRect &part : ownUncovered)
             uncovered += overlap(part.translated(r.topLeft()), windows);
-        return Cover{overlap(r, screen.launch), uncovered, overlap(r, screen.companions), overlap(r, screen.shown)};
+        return Cover{overlap(r, screen.launch), uncovered, overlap(r, screen.keptInView), overlap(r, screen.shown)};
     });
 }
 

@@ -19,18 +19,18 @@ constexpr int kWindowGap = 8;
 struct ScreenWindows {
     QRect launch;               // the launch window; empty while it is not shown
     QList<QRect> keptUncovered; // parts of windows that no other window covers: the sprite canvas
-    QList<QRect> companions;    // windows that go with another: the sprite palette and scrapboard
+    QList<QRect> keptInView;    // what goes with them: the sprite palette, scrapboard, size boxes, file commands
     QList<QRect> shown;         // the other windows shown
 };
 
 // The first position of a window of the given outer size: fully on the area
 // and clear of the launch window; never over a part kept uncovered where a
-// clear place exists, else over the least of it; then over the least area
-// of the companions, then of the other windows shown; ties go to the place
-// nearest `preferred` (the area's top-left corner when not given). `ownUncovered` are the window's own parts kept
-// uncovered, relative to its top-left corner: they keep off the windows
-// shown in the same way. Where no place is clear of the launch window, the
-// window covers the least of it.
+// clear place exists, else over the least of it; then over the least of what
+// is kept in view, then of the other windows shown; ties go to the place
+// nearest `preferred` (the area's top-left corner when not given).
+// `ownUncovered` are the window's own parts kept uncovered, relative to its
+// top-left corner: they keep off the windows shown in the same way. Where no
+// place is clear of the launch window, the window covers the least of it.
 QPoint firstWindowPosition(const QRect &available, const ScreenWindows &screen, QSize size,
                            const QList<QRect> &ownUncovered = {}, std::optional<QPoint> preferred = std::nullopt);
 

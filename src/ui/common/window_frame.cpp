@@ -12,7 +12,8 @@
 namespace tav {
 namespace {
 
-const char *const kKeptUncovered = "keptUncovered";
+const char *const kKept = "keptForPlacement";
+enum Kept { Uncovered = 1, InView = 2 };
 
 QMargins frameMargins(const QWidget *window)
 {
@@ -80,7 +81,12 @@ QRect availableArea(const QWidget *window)
 
 void keepUncovered(QWidget *part)
 {
-    part->setProperty(kKeptUncovered, true);
+    part->setProperty(kKept, Uncovered);
+}
+
+void keepInView(QWidget *part)
+{
+    part->setProperty(kKept, InView);
 }
 
 ScreenWindows screenWindows(const QWidget *placing)
@@ -93,10 +99,12 @@ ScreenWindows screenWindows(const QWidget *placing)
         if (w == placing || w == launch || !isPlacedWindow(w))
             continue;
         // An owned window goes with its owner.
-        (w->parentWidget() ? screen.companions : screen.shown).append(w->frameGeometry());
+        (w->parentWidget() ? screen.keptInView : screen.shown).append(w->frameGeometry());
         for (const QWidget *part : w->findChildren<QWidget *>()) {
-            if (part->property(kKeptUncovered).toBool() && part->isVisible())
-                screen.keptUncovered.append(QRect(part->mapToGlobal(QPoint(0, 0)), part->size()));
+            const int kept = part->property(kKept).toInt();
+            if (kept && part->isVisible())
+                (kept == Uncovered ? screen.keptUncovered : screen.keptInView)
+                    .append(QRect(part->mapToGlobal(QPoint(0, 0)), part->size()));
         }
     }
     return screen;

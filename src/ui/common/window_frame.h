@@ -33,9 +33,12 @@ const QWidget *shownWindow(const QString &objectName);
 // windows may use.
 QRect availableArea(const QWidget *window);
 
-// Marks a part of a window (the sprite canvas) that other windows keep off
-// when they are first placed.
+// Marks a part of a window that other windows keep off when they are first
+// placed: first of all the sprite canvas (`keepUncovered`), then, like the
+// windows owned by another, the sprite editor's sizes and file commands
+// (`keepInView`).
 void keepUncovered(QWidget *part);
+void keepInView(QWidget *part);
 
 // The launch window, the parts kept uncovered and every other window on the
 // screen, as a window about to be placed (`placing`) sees them.

@@ -111,6 +111,7 @@ void Form12::buildControls()
 
     auto *sizeBox = new QGroupBox(QStringLiteral("Sprite size"), this);
     m_sizeBox = sizeBox;
+    keepInView(sizeBox);
     auto *sizeLayout = new QGridLayout(sizeBox);
     m_xSize = numberBox(QStringLiteral("XSize"), false, sizeBox);
     m_ySize = numberBox(QStringLiteral("YSize"), false, sizeBox);
@@ -197,6 +198,7 @@ void Form12::buildControls()
     // The sprite's name and the file commands.
     auto *fileBox = new QGroupBox(QStringLiteral("Sprite filename"), this);
     m_fileBox = fileBox;
+    keepInView(fileBox);
     auto *fileLayout = new QGridLayout(fileBox);
     fileLayout->setVerticalSpacing(2);
     m_filename = new QLineEdit(fileBox);
