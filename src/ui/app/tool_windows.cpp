@@ -78,15 +78,14 @@ void ToolWindows::placeOnFirstShowing(ToolWindow id, QWidget *window)
     // Before its first showing the window manager takes this as the
     // frame's position.
     window->move(firstPosition(window));
+    keepOnAreaOnceFramed(window);
 }
 
 QPoint ToolWindows::firstPosition(QWidget *window) const
 {
     const QWidget *launch = this->window(ToolWindow::Launch);
     const bool launchShown = launch && launch->isVisible();
-    // Showing gives a window its layout's size; measure that size now.
-    if (!window->testAttribute(Qt::WA_Resized))
-        window->adjustSize();
+    takeShownSize(window);
     const QRect area = availableArea(launchShown ? launch : window);
     const ScreenWindows screen = screenWindows(window);
     if (auto *editor = qobject_cast<Form12 *>(window))

@@ -1,6 +1,7 @@
 #include "ui/common/window_frame.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QMargins>
 #include <QScreen>
@@ -32,15 +33,63 @@ bool isPlacedWindow(const QWidget *w)
            !w->windowFlags().testFlag(Qt::FramelessWindowHint);
 }
 
+bool isFramed(const QWidget *w)
+{
+    return w->isVisible() && w->frameGeometry() != w->geometry();
+}
+
+// Window managers frame a window the user can resize differently (a grip at
+// the bottom): a window on screen like the given one, if there is one.
+const QWidget *framedWindowLike(const QWidget *window)
+{
+    const bool fixed = window->minimumSize() == window->maximumSize();
+    for (const QWidget *w : QApplication::topLevelWidgets()) {
+        if (w != window && isFramed(w) && (w->minimumSize() == w->maximumSize()) == fixed &&
+            w->windowType() == window->windowType())
+            return w;
+    }
+    return nullptr;
+}
+
+// Moves a window just shown back onto the area once the window manager has
+// framed it, where the frame it was placed with was a guess.
+class KeepOnArea : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = qobject_cast<QWidget *>(watched);
+        if (!window || event->type() != QEvent::Paint)
+            return false;
+        const QRect area = availableArea(window);
+        const QRect frame = window->frameGeometry();
+        if (!area.contains(frame) && frame.width() <= area.width() && frame.height() <= area.height())
+            window->move(std::clamp(frame.x(), area.x(), area.x() + area.width() - frame.width()),
+                         std::clamp(frame.y(), area.y(), area.y() + area.height() - frame.height()));
+        deleteLater();
+        window->removeEventFilter(this);
+        return false;
+    }
+};
+
 } // namespace
 
 QRect outerGeometry(const QWidget *window, const QWidget *framed)
 {
     const QRect frame = window->frameGeometry();
-    if (!framed || frame != window->geometry() || !framed->isVisible())
+    if (frame != window->geometry())
         return frame;
-    const QMargins margins = frameMargins(framed);
-    return QRect(frame.topLeft(), frame.size().grownBy(margins));
+    const QWidget *like = framedWindowLike(window);
+    if (!like && framed && isFramed(framed))
+        like = framed;
+    return like ? QRect(frame.topLeft(), frame.size().grownBy(frameMargins(like))) : frame;
+}
+
+void keepOnAreaOnceFramed(QWidget *window)
+{
+    window->installEventFilter(new KeepOnArea(window));
 }
 
 QRect partOfWindow(const QWidget *part, const QRect &outer)
@@ -50,6 +99,14 @@ QRect partOfWindow(const QWidget *part, const QRect &outer)
     const int border = (outer.width() - window->width()) / 2;
     const QPoint client(border, outer.height() - window->height() - border);
     return QRect(part->mapTo(window, QPoint(0, 0)) + client, part->size());
+}
+
+void takeShownSize(QWidget *window)
+{
+    // The style's fonts and margins come with polishing.
+    window->ensurePolished();
+    if (!window->testAttribute(Qt::WA_Resized))
+        window->adjustSize();
 }
 
 int captionWidth(const QWidget *window)
@@ -114,8 +171,7 @@ void placeNewWindow(QWidget *window, std::optional<QPoint> preferred)
 {
     const QWidget *launch = shownWindow(QStringLiteral("Form1"));
     const QRect area = availableArea(launch ? launch : window);
-    if (!window->testAttribute(Qt::WA_Resized))
-        window->adjustSize();
+    takeShownSize(window);
     const QSize frame = outerGeometry(window, launch).size() - window->size();
     // As wide as its caption needs, as far as the area allows.
     const QSize room = area.size() - frame;
@@ -126,6 +182,7 @@ void placeNewWindow(QWidget *window, std::optional<QPoint> preferred)
     if (fitted != window->size())
         window->resize(fitted);
     window->move(firstWindowPosition(area, screenWindows(window), fitted + frame, {}, preferred));
+    keepOnAreaOnceFramed(window);
 }
 
 } // namespace tav

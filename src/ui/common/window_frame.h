@@ -13,13 +13,23 @@ class QWidget;
 namespace tav {
 
 // The window's outer rectangle, frame included. A window the window manager
-// has not framed yet is given the frame that `framed` (a window on screen)
-// has, so it can be placed before it is first shown.
+// has not framed yet is given the frame that a window like it on screen has
+// (one the user can resize or not, as it), else the frame of `framed` (a
+// window on screen), so it can be placed before it is first shown.
 QRect outerGeometry(const QWidget *window, const QWidget *framed = nullptr);
+
+// Once the window manager has framed a window just placed, moves it back on
+// the area where the frame it was placed with was a guess and it stands over
+// an edge.
+void keepOnAreaOnceFramed(QWidget *window);
 
 // A part of a window given its outer rectangle: the part's rectangle
 // relative to the window's outer top-left corner.
 QRect partOfWindow(const QWidget *part, const QRect &outer);
+
+// Gives a window not shown yet the size its first showing gives it, so it can
+// be placed before.
+void takeShownSize(QWidget *window);
 
 // The width a window needs for its caption to read whole in a title bar
 // that also holds the window manager's icon and three buttons.
