@@ -103,7 +103,6 @@ TEST(WindowPlacement, EveryScreenAndScaleKeepsEveryWindowOnItAndTheCanvasUncover
             const SpriteWindows sprite = kit.sprite();
             const QRect area(QPoint(0, 0), screen.size);
             ScreenWindows shown{kit.launch(screen.size), {}, {}};
-            QList<QRect> before;
             QList<QRect> after;
             for (int i = 0; i < kit.tools().size(); ++i) {
                 if (i == editorAfter) {
@@ -122,7 +121,8 @@ TEST(WindowPlacement, EveryScreenAndScaleKeepsEveryWindowOnItAndTheCanvasUncover
                 const QRect r(firstWindowPosition(area, shown, kit.tools()[i]), kit.tools()[i]);
                 EXPECT_TRUE(area.contains(r)) << text(r);
                 expectApart(r, shown.launch);
-                (i < editorAfter ? before : after).append(r);
+                if (i >= editorAfter)
+                    after.append(r);
                 shown.shown.append(r);
             }
             if (editorAfter == 0 ? screen.canvasClearEditorFirst : screen.canvasClearEditorFifth) {
