@@ -34,6 +34,15 @@ bool betterMatch(const PresetMatch &candidate, const PresetMatch &best)
     return !candidate.fits && candidate.fields.size() > best.fields.size();
 }
 
+// Whether the preset has a literal that a line read up to field `next` lacks.
+bool holdsLiteralBeyond(const PresetForm &form, int next)
+{
+    for (qsizetype i = next; i < form.fields.size(); ++i)
+        if (form.fields[i].kind == FieldKind::Literal)
+            return true;
+    return false;
+}
+
 } // namespace
 
 int MacroLine::fieldAt(qsizetype column) const
@@ -121,7 +130,7 @@ MacroLine parseMacroLine(QStringView line)
         if (forms[i].code != result.code)
             continue;
         PresetMatch match = readAsPreset(line, result.codeStart, i);
-        if (!match.literalsAgree)
+        if (!match.literalsAgree || holdsLiteralBeyond(forms[i], match.nextField))
             continue;
         if (!best || betterMatch(match, *best)) {
             result.preset = i;

@@ -48,9 +48,9 @@ struct MacroLine {
     qsizetype codeStart = 0; // the first character after the leading blanks
     QString code;            // a command line's first three characters, in upper case
     // The preset the line follows: of those with its code whose literals the
-    // line agrees with, the one it fits, holding most of its literals, first
-    // in the preset order; -1 when there is none (an unknown code, a 4th
-    // character that is no blank, a literal no preset has).
+    // line holds, the one it fits, holding most literals, first in the preset
+    // order; -1 when there is none (an unknown code, a 4th character that is
+    // no blank, a literal missing or one that no preset has).
     int preset = -1;
     QList<LineField> fields; // as that preset reads them
 

@@ -51,6 +51,7 @@ TEST(MacroLine, FindsThePresetAndTheFieldsOfALine)
         {"CAS 1 2", LineKind::Command, "CAS", 7, {{"1", K::Number}}},
         {"ITM x 5", LineKind::Command, "ITM", -1, {}},
         {"FIX on", LineKind::Command, "FIX", -1, {}},
+        {"FIX", LineKind::Command, "FIX", -1, {}},
         {"ENDING", LineKind::Command, "END", -1, {}},
         {"QQQ 1 2", LineKind::Command, "QQQ", -1, {}},
         {"%map 1", LineKind::Preprocessor, "", -1, {}},
