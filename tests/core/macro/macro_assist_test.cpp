@@ -1,5 +1,6 @@
 #include "core/macro/macro_completion.h"
 #include "core/macro/macro_lookup.h"
+#include "core/macro/macro_search.h"
 
 #include "print_text.h"
 #include "support/temp_game_folder.h"
@@ -155,4 +156,30 @@ TEST_F(MacroAssistFixture, ReadsTheFolderAgainOnlyWhenItsFilesChange)
     QFile::remove(tmp.disk("HELP/CMDHelp.txt"));
     EXPECT_EQ(data().help.description(0), "");
     EXPECT_EQ(completeMacroLine(u"ARM", 3, data()).first().label, "ARM");
+}
+
+TEST(MacroSearch, FindsRoundPastTheEndWithCaseAndWholeWords)
+{
+    const QString text = "itm ITM item\nITM";
+    struct Case {
+        QString needle;
+        qsizetype from;
+        FindOptions options;
+        qsizetype start;
+    };
+    const QList<Case> cases = {
+        {"itm", 0, {}, 0},
+        {"itm", 1, {}, 4},
+        {"ITM", 5, {true, false, false}, 13},
+        {"ITM", 14, {true, false, false}, 4},
+        {"itm", 5, {false, true, false}, 13},
+        {"itm", 4, {false, false, true}, 0},
+        {"itm", 0, {false, false, true}, 13},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(findText(text, c.needle, c.from, c.options), (TextMatch{c.start, 3})) << c.from;
+    EXPECT_FALSE(findText(text, u"", 0, {}));
+    EXPECT_FALSE(findText(text, u"zz", 0, {}));
+    EXPECT_TRUE(isAllowedReplacement(u"BUB"));
+    EXPECT_FALSE(isAllowedReplacement(u"5%"));
 }
