@@ -2,6 +2,7 @@
 
 #include "apps/tavtool/tool_command.h"
 #include "core/app/designer_version.h"
+#include "core/common/file_io.h"
 #include "core/lsp/language_server.h"
 #include "core/lsp/message_stream.h"
 
@@ -44,20 +45,6 @@ void printLspHelp()
                             "or exit comes without shutdown, 2 on a usage error."));
 }
 
-bool writeAll(const QByteArray &bytes)
-{
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(STDOUT_FILENO, bytes.constData() + written, size_t(bytes.size() - written));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        written += n;
-    }
-    return true;
-}
-
 } // namespace
 
 int runLanguageServer(const QStringList &arguments)
@@ -91,7 +78,7 @@ int runLanguageServer(const QStringList &arguments)
                 server.handleFault(message->fault);
         }
         for (const QByteArray &body : server.takeOutgoing())
-            if (!writeAll(lsp::framed(body)))
+            if (!writeFully(STDOUT_FILENO, lsp::framed(body)))
                 return kExitFindings;
     }
     return server.exitRequested() ? server.exitCode() : kExitFindings;
