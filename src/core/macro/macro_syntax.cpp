@@ -20,7 +20,7 @@ bool isNumber(QStringView text)
     return true;
 }
 
-std::optional<MacroStyle> fieldStyle(const LineField &field, QStringView line)
+std::optional<MacroStyle> fieldStyle(const MacroField &field, QStringView line)
 {
     if (field.start == field.end)
         return std::nullopt;
@@ -57,7 +57,7 @@ QList<StyledSpan> styleMacroLine(QStringView line)
     QList<StyledSpan> spans{{start, parsed.code.size(),
                              isKnownCommandCode(parsed.code) ? MacroStyle::Command : MacroStyle::UnknownCommand}};
     if (parsed.preset >= 0) {
-        for (const LineField &field : parsed.fields)
+        for (const MacroField &field : parsed.fields)
             if (const std::optional<MacroStyle> style = fieldStyle(field, line))
                 spans.append({field.start, field.end - field.start, *style});
         return spans;
