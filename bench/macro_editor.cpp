@@ -124,6 +124,31 @@ void BM_PaintedKeystrokeInACommandLine(benchmark::State &state)
 }
 BENCHMARK(BM_PaintedKeystrokeInACommandLine)->ArgsProduct({{20000}, {0, 1}})->Unit(benchmark::kMicrosecond);
 
+// Completion of an item number with 1,000 items in ITMNAMES.DAT: Ctrl+Space
+// after "ITM + " until the list shows every item with its name, then Escape.
+void BM_CompleteAnItemNumberOfItems(benchmark::State &state)
+{
+    Workshop shop;
+    QByteArray items;
+    for (int i = 1; i <= state.range(0); ++i)
+        items += " " + QByteArray::number(i) + " \r\nItem number " + QByteArray::number(i) + "\r\n";
+    QFile file(shop.dir.path() + QStringLiteral("/GAMEDATA/ITMNAMES.DAT"));
+    file.open(QIODevice::WriteOnly);
+    file.write(items);
+    file.close();
+    MacroBodyEdit &body = shop.editor.body();
+    body.setFocus();
+    QTest::keyClicks(&body, QStringLiteral("ITM + "));
+    auto *list = body.findChild<QListWidget *>(QStringLiteral("CompletionList"));
+    for (auto _ : state) {
+        QTest::keyClick(&body, Qt::Key_Space, Qt::ControlModifier);
+        if (list->count() != state.range(0))
+            state.SkipWithError("the list does not hold every item");
+        QTest::keyClick(&body, Qt::Key_Escape);
+    }
+}
+BENCHMARK(BM_CompleteAnItemNumberOfItems)->Arg(1000)->Unit(benchmark::kMillisecond);
+
 // Keystrokes that change the lines: a new line typed as a command, then
 // taken back (twelve keystrokes). Lines moving below the caret repaint the
 // whole box, so a box full of lines costs more than one holding ten; from a

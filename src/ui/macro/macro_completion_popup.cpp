@@ -13,6 +13,7 @@ namespace tav {
 namespace {
 
 constexpr int kShownRows = 10;
+constexpr int kShownColumns = 60;
 
 // Whether the caret stands in a command code being typed.
 bool typingACode(const QString &line, qsizetype column)
@@ -36,6 +37,7 @@ MacroCompletionPopup::MacroCompletionPopup(MacroBodyEdit *edit, std::function<co
     m_list->setAttribute(Qt::WA_ShowWithoutActivating);
     m_list->setFocusPolicy(Qt::NoFocus);
     m_list->setFont(edit->font());
+    m_list->setUniformItemSizes(true);
     connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) { accept(m_list->row(item)); });
     connect(edit, &MacroBodyEdit::bodyChanged, this, &MacroCompletionPopup::follow);
     edit->installEventFilter(this);
@@ -54,16 +56,19 @@ void MacroCompletionPopup::open()
         close();
         return;
     }
-    m_list->clear();
+    QStringList rows;
+    rows.reserve(m_entries.size());
     for (const CompletionEntry &entry : std::as_const(m_entries))
-        m_list->addItem(entry.detail.isEmpty() ? entry.label : entry.label + QStringLiteral("  -  ") + entry.detail);
+        rows.append(entry.detail.isEmpty() ? entry.label : entry.label + QStringLiteral("  -  ") + entry.detail);
+    m_list->clear();
+    m_list->addItems(rows);
     m_list->setCurrentRow(0);
     m_chosen = false;
     const QRect caret = m_edit->cursorRect();
     const int rowHeight = m_list->sizeHintForRow(0);
-    const int rows = std::min<int>(kShownRows, int(m_entries.size()));
-    m_list->resize(std::min(m_edit->width(), std::max(300, m_list->sizeHintForColumn(0) + 30)),
-                   rows * rowHeight + 2 * m_list->frameWidth());
+    const int shown = std::min<int>(kShownRows, int(m_entries.size()));
+    const int width = m_list->fontMetrics().averageCharWidth() * kShownColumns;
+    m_list->resize(std::min(m_edit->width(), width), shown * rowHeight + 2 * m_list->frameWidth());
     m_list->move(m_edit->viewport()->mapToGlobal(caret.bottomLeft()));
     m_list->show();
 }
