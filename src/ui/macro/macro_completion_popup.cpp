@@ -45,7 +45,7 @@ MacroCompletionPopup::MacroCompletionPopup(MacroBodyEdit *edit, std::function<co
 
 bool MacroCompletionPopup::isOpen() const
 {
-    return m_list->isVisible();
+    return m_list && m_list->isVisible();
 }
 
 void MacroCompletionPopup::open()
@@ -75,7 +75,8 @@ void MacroCompletionPopup::open()
 
 void MacroCompletionPopup::close()
 {
-    m_list->hide();
+    if (m_list)
+        m_list->hide();
     m_entries.clear();
 }
 
@@ -99,7 +100,7 @@ void MacroCompletionPopup::accept(int row)
 
 bool MacroCompletionPopup::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut)
+    if (event->type() == QEvent::FocusOut && isOpen())
         close();
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);

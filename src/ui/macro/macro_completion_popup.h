@@ -4,8 +4,9 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 
-class QListWidget;
+#include <QListWidget>
 
 namespace tav {
 
@@ -24,7 +25,7 @@ public:
     MacroCompletionPopup(MacroBodyEdit *edit, std::function<const MacroGameData &()> gameData);
 
     bool isOpen() const;
-    QListWidget *list() const { return m_list; }
+    QListWidget *list() const { return m_list.data(); }
     // Lists what fits at the caret; closes when nothing does.
     void open();
 
@@ -38,7 +39,8 @@ private:
 
     MacroBodyEdit *m_edit;
     std::function<const MacroGameData &()> m_gameData;
-    QListWidget *m_list;
+    // A child of the body, gone before this when the body is destroyed.
+    QPointer<QListWidget> m_list;
     QList<CompletionEntry> m_entries;
     bool m_chosen = false;
 };

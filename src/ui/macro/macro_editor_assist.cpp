@@ -21,6 +21,7 @@ MacroEditorAssist::MacroEditorAssist(MacroBodyEdit *edit, const GameFolder &fold
     , m_completion(new MacroCompletionPopup(edit, [this]() -> const MacroGameData & { return gameData(); }))
     , m_find(new MacroFindDialog(edit, window))
 {
+    m_viewport = edit->viewport();
     new MacroHighlighter(edit);
     edit->installEventFilter(this);
     edit->viewport()->installEventFilter(this);
@@ -67,7 +68,8 @@ bool MacroEditorAssist::showHover(const QPoint &position, const QPoint &globalPo
 
 bool MacroEditorAssist::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_edit->viewport() && event->type() == QEvent::ToolTip) {
+    // Only the events handled here look at the body: others come while it is destroyed too.
+    if (event->type() == QEvent::ToolTip && watched == m_viewport) {
         const auto *help = static_cast<QHelpEvent *>(event);
         showHover(help->pos(), help->globalPos());
         return true;

@@ -38,6 +38,7 @@ private:
     bool showHover(const QPoint &position, const QPoint &globalPosition);
 
     MacroBodyEdit *m_edit;
+    QObject *m_viewport = nullptr;
     GameFolder m_folder;
     MacroGameDataCache m_cache;
     std::shared_ptr<const MacroGameData> m_data;
