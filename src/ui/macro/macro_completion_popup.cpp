@@ -75,16 +75,21 @@ void MacroCompletionPopup::open()
 
 void MacroCompletionPopup::close()
 {
-    if (m_list)
+    if (m_list && m_list->isVisible())
         m_list->hide();
     m_entries.clear();
+    m_asked = false;
 }
 
 void MacroCompletionPopup::follow()
 {
+    // A list asked for follows what is typed; one that came with a code goes
+    // with it.
     const QTextCursor cursor = m_edit->textCursor();
-    if (isOpen() || typingACode(cursor.block().text(), cursor.positionInBlock()))
+    if (typingACode(cursor.block().text(), cursor.positionInBlock()) || (isOpen() && m_asked))
         open();
+    else
+        close();
 }
 
 void MacroCompletionPopup::accept(int row)
@@ -108,6 +113,7 @@ bool MacroCompletionPopup::eventFilter(QObject *watched, QEvent *event)
     const bool control = key->modifiers() & Qt::ControlModifier;
     if (control && (key->key() == Qt::Key_Space || key->key() == Qt::Key_J)) {
         open();
+        m_asked = isOpen();
         return true;
     }
     if (!isOpen())

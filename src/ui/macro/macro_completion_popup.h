@@ -43,6 +43,7 @@ private:
     QPointer<QListWidget> m_list;
     QList<CompletionEntry> m_entries;
     bool m_chosen = false;
+    bool m_asked = false; // opened with Ctrl+Space or Ctrl+J
 };
 
 } // namespace tav

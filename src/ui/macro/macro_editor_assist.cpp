@@ -29,7 +29,13 @@ MacroEditorAssist::MacroEditorAssist(MacroBodyEdit *edit, const GameFolder &fold
 
 const MacroGameData &MacroEditorAssist::gameData()
 {
-    m_data = m_cache.dataFor(m_folder);
+    // Looking at the folder's files costs a few file system calls: not on
+    // every keystroke of a word being typed.
+    constexpr qint64 kLookAgainAfterMs = 1000;
+    if (!m_data || !m_lastLook.isValid() || m_lastLook.elapsed() > kLookAgainAfterMs) {
+        m_data = m_cache.dataFor(m_folder);
+        m_lastLook.start();
+    }
     return *m_data;
 }
 

@@ -3,6 +3,7 @@
 #include "core/common/game_folder.h"
 #include "core/macro/macro_game_data.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 #include <memory>
@@ -42,6 +43,7 @@ private:
     GameFolder m_folder;
     MacroGameDataCache m_cache;
     std::shared_ptr<const MacroGameData> m_data;
+    QElapsedTimer m_lastLook;
     MacroCompletionPopup *m_completion;
     MacroFindDialog *m_find;
 };
