@@ -21,7 +21,7 @@ CheckReport checkGameFolder(const QString &rootOnDisk)
     checkSlots(context);
     checkPlayerFiles(context, references);
     checkUnits(context);
-    checkMacros(context);
+    checkMacros(context, references);
     checkMapFiles(context);
     checkAutomapTable(context);
     checkIdleSounds(context);

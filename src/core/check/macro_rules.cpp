@@ -1,26 +1,12 @@
-#include "core/check/rules.h"
+#include "core/check/macro_rules.h"
 
 #include "core/common/windows1252.h"
 #include "core/macro/command_vocabulary.h"
 #include "core/macro/macro_format.h"
 #include "core/macro/macro_type.h"
 
-#include <QSet>
-
 namespace tav::check {
 namespace {
-
-// The command codes of the kit's vocabulary, looked up once per line.
-const QSet<QString> &knownCommandCodes()
-{
-    static const QSet<QString> codes = [] {
-        QSet<QString> set;
-        for (const QString &preset : commandPresets())
-            set.insert(commandCode(preset).toString());
-        return set;
-    }();
-    return codes;
-}
 
 void checkMacroLine(Findings &findings, const QString &file, int lineNumber, const QString &line)
 {
@@ -35,14 +21,21 @@ void checkMacroLine(Findings &findings, const QString &file, int lineNumber, con
     if (formatted.isEmpty() || formatted.startsWith(QLatin1Char('\'')) || formatted.startsWith(QLatin1Char('%')))
         return;
     const QString code = upperCaseIn1252(commandCode(formatted).toString());
-    if (!knownCommandCodes().contains(code))
+    if (!isKnownCommandCode(code))
         findings.warning(file, lineNumber, "macro-unknown-command",
                          QStringLiteral("command code %1 is not in the kit's vocabulary").arg(quoted(code)));
 }
 
 } // namespace
 
-void checkMacros(CheckContext &context)
+void checkMacroText(Findings &findings, const QString &file, const QStringList &lines, const References &references)
+{
+    Q_UNUSED(references);
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        checkMacroLine(findings, file, int(i) + 1, lines[i]);
+}
+
+void checkMacros(CheckContext &context, const References &references)
 {
     for (const ListedEntry &entry : context.listing.macros.entries()) {
         if (!entry.name.endsWith(QStringLiteral(".CMD"), Qt::CaseInsensitive))
@@ -52,8 +45,7 @@ void checkMacros(CheckContext &context)
             continue;
         const TextFile text = TextFile::fromBytes(*bytes);
         context.warnAboutBareLineEnds(entry, text);
-        for (qsizetype i = 0; i < text.lines.size(); ++i)
-            checkMacroLine(context.findings, entry.gamePath, int(i) + 1, text.lines[i]);
+        checkMacroText(context.findings, entry.gamePath, text.lines, references);
         const MacroInfo info = classifyMacro(*bytes);
         context.findings.report().macros.append({entry.gamePath, QString(), info.type, info.info});
     }

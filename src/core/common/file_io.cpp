@@ -259,4 +259,18 @@ Status copyFileAtomically(const QString &fromDiskPath, const QString &toDiskPath
     return writeFileAtomically(toDiskPath, data.value());
 }
 
+bool writeFully(int fd, const QByteArray &data)
+{
+    qint64 done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
 } // namespace tav

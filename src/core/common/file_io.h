@@ -47,6 +47,10 @@ Status writeFailure(const QString &diskPath, const QFileDevice &file, int error,
 // described by reason.
 Status writeFailure(const QString &diskPath, int error, const QString &reason, bool targetExisted = true);
 
+// Writes all of data to an open file descriptor, going on after a write
+// that was interrupted or wrote only part; false on a failure.
+bool writeFully(int fd, const QByteArray &data);
+
 // A short name for messages: the file name without its folder.
 QString displayName(const QString &diskPath);
 

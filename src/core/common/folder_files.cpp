@@ -54,20 +54,6 @@ qint64 readFully(int fd, char *buffer, qint64 size)
     return done;
 }
 
-bool writeFully(int fd, const QByteArray &data)
-{
-    qint64 done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
-}
-
 class FileHandle {
 public:
     explicit FileHandle(int fd)
