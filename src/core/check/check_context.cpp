@@ -36,14 +36,33 @@ std::optional<TextFile> CheckContext::readText(const ListedEntry &entry)
 
 void CheckContext::warnAboutBareLineEnds(const ListedEntry &entry, const TextFile &file)
 {
-    if (file.bareLfLines > 0) {
-        const QString more =
-            file.bareLfLines > 1 ? QStringLiteral(" (and %1 more lines)").arg(file.bareLfLines - 1) : QString();
+    warnAboutStrayLineEnds(entry, StrayLineEnds{file.bareLfLines, file.firstBareLfLine, 0, 0});
+}
+
+namespace {
+
+QString andMore(int lines)
+{
+    return lines > 1 ? QStringLiteral(" (and %1 more lines)").arg(lines - 1) : QString();
+}
+
+} // namespace
+
+void CheckContext::warnAboutStrayLineEnds(const ListedEntry &entry, const StrayLineEnds &ends)
+{
+    const QString fix = QStringLiteral("save the file with CR LF line ends (for example with unix2dos)");
+    if (ends.bareLf > 0)
         findings
-            .warning(entry.gamePath, file.firstBareLfLine, "text-bare-lf",
-                     QStringLiteral("line ends with a bare LF instead of CR LF%1").arg(more))
-            .note = QStringLiteral("save the file with CR LF line ends (for example with unix2dos)");
-    }
+            .warning(entry.gamePath, ends.firstBareLf, "text-bare-lf",
+                     QStringLiteral("line ends with a bare LF instead of CR LF%1").arg(andMore(ends.bareLf)))
+            .note = fix;
+    if (ends.loneCr > 0)
+        findings
+            .warning(entry.gamePath, ends.firstLoneCr, "text-bare-cr",
+                     QStringLiteral("line ends with a lone CR (no LF after it)%1; the macro editor takes it as a "
+                                    "line break and saves CR LF there, so the text after it is a line of its own")
+                         .arg(andMore(ends.loneCr)))
+            .note = QStringLiteral("put CR LF where a new line is meant, or remove the CR");
 }
 
 std::optional<ListedText> CheckContext::readGameDataText(const QString &name)

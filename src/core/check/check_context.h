@@ -3,6 +3,7 @@
 #include "core/check/finding.h"
 #include "core/check/folder_listing.h"
 #include "core/common/file_io.h"
+#include "core/common/line_scanner.h"
 #include "core/common/text_file.h"
 
 #include <QByteArray>
@@ -42,6 +43,9 @@ public:
     // The lines of a text file; warns about lines ended by a bare LF.
     std::optional<TextFile> readText(const ListedEntry &entry);
     void warnAboutBareLineEnds(const ListedEntry &entry, const TextFile &file);
+    // Warns about lines ended by a bare LF, and those ended by a lone CR
+    // (which only a macro's reading finds).
+    void warnAboutStrayLineEnds(const ListedEntry &entry, const StrayLineEnds &ends);
 
     // A text file directly in GAMEDATA that the kit reads; a warning when it is missing.
     std::optional<ListedText> readGameDataText(const QString &name);

@@ -2,6 +2,7 @@
 
 #include "core/common/windows1252.h"
 #include "core/macro/command_vocabulary.h"
+#include "core/macro/macro_file.h"
 #include "core/macro/macro_format.h"
 #include "core/macro/macro_type.h"
 
@@ -50,10 +51,15 @@ void checkMacros(CheckContext &context)
         const std::optional<QByteArray> bytes = context.read(entry);
         if (!bytes)
             continue;
-        const TextFile text = TextFile::fromBytes(*bytes);
-        context.warnAboutBareLineEnds(entry, text);
-        for (qsizetype i = 0; i < text.lines.size(); ++i)
-            checkMacroLine(context.findings, entry.gamePath, int(i) + 1, text.lines[i]);
+        // Line by line over the bytes: a macro of any length costs its
+        // bytes and one line at a time.
+        StrayLineEnds ends;
+        LineScanner scanner(*bytes, kMacroLoneCr);
+        for (ScannedLine line; scanner.next(line);) {
+            ends.count(line);
+            checkMacroLine(context.findings, entry.gamePath, line.number, decode1252(line.text));
+        }
+        context.warnAboutStrayLineEnds(entry, ends);
         const MacroInfo info = classifyMacro(*bytes);
         context.findings.report().macros.append({entry.gamePath, QString(), info.type, info.info});
     }

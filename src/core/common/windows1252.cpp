@@ -25,7 +25,7 @@ int byteFor(char16_t unicode)
 
 } // namespace
 
-QString decode1252(const QByteArray &bytes)
+QString decode1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
