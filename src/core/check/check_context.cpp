@@ -80,7 +80,7 @@ const ListedEntry *CheckContext::require(const ListedFolder &folder, const QStri
                                          const char *code)
 {
     const ListedEntry *entry = folder.find(name);
-    if (!entry)
+    if (!entry && folder.readError().isEmpty())
         findings.add(folder.gamePathOf(name), 0, severity, code, QStringLiteral("is missing"));
     return entry;
 }

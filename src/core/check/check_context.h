@@ -51,7 +51,7 @@ public:
     std::optional<ListedText> readGameDataText(const QString &name);
 
     // The named file of a folder; when it is missing, a finding of the given
-    // severity and nothing.
+    // severity and nothing (no finding in a folder that could not be read).
     const ListedEntry *require(const ListedFolder &folder, const QString &name, Severity severity,
                                const char *code = "file-missing");
 };

@@ -81,7 +81,7 @@ void checkIdleSounds(CheckContext &context)
             findings.error(entry->gamePath, line + 1, "idle-frame",
                            QStringLiteral("frame %1 is not 0 to 12").arg(quoted(lines[line].trimmed())));
         const QString wav = sound.sound + QStringLiteral(".wav");
-        if (!context.listing.sounds.hasFile(wav))
+        if (context.listing.sounds.lacksFile(wav))
             findings.error(entry->gamePath, line + 2, "idle-sound",
                            QStringLiteral("sound %1 has no %2 in %3").arg(quoted(sound.sound), wav, kSoundsFolder));
     }

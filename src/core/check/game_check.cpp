@@ -12,6 +12,7 @@ CheckReport checkGameFolder(const QString &rootOnDisk)
     CheckReport report;
     CheckContext context(listing, report);
 
+    checkFolders(context);
     checkNames(context);
     References references;
     references.itemCount = checkItemNames(context);
@@ -34,6 +35,8 @@ CheckReport checkGameFolder(const QString &rootOnDisk)
     for (Finding &finding : report.findings)
         if (finding.path.isEmpty())
             finding.path = listing.shellPathOf(finding.file);
+    for (HiddenFindings &more : report.hidden)
+        more.path = listing.shellPathOf(more.file);
     for (MacroSummary &macro : report.macros)
         macro.path = listing.shellPathOf(macro.file);
     return report;

@@ -23,6 +23,14 @@ void checkNameLengths(CheckContext &context, const ListedFolder &folder, const Q
 
 } // namespace
 
+void checkFolders(CheckContext &context)
+{
+    for (const ListedFolder *folder : context.listing.unreadable())
+        context.findings
+            .error(folder->gamePath(), 0, "folder-unreadable", QStringLiteral("cannot be read: ") + folder->readError())
+            .note = QStringLiteral("give the user who checks the folder read and search permission on it (chmod)");
+}
+
 void checkNames(CheckContext &context)
 {
     const GameListing &listing = context.listing;

@@ -168,7 +168,7 @@ private:
         if (!isWorldPosition(position))
             return;
         const QString name = mapFileName(position);
-        if (!m_dataSet.hasFile(name))
+        if (m_dataSet.lacksFile(name))
             m_findings.warning(m_file, kMapX, "player-map-missing",
                                QStringLiteral("the current MAP %1 is not in %2").arg(name, m_dataSet.gamePath()));
     }
