@@ -27,7 +27,7 @@ std::optional<FieldAtCaret> fieldAtCaret(QStringView left, qsizetype codeStart, 
 {
     const PresetMatch match = readAsPreset(left, codeStart, preset);
     const QList<PresetField> &fields = presetForms()[preset].fields;
-    QList<LineField> before = match.fields;
+    QList<MacroField> before = match.fields;
     FieldAtCaret at;
     if (left.endsWith(kBlank) || before.isEmpty()) {
         at.index = match.nextField;
@@ -39,7 +39,7 @@ std::optional<FieldAtCaret> fieldAtCaret(QStringView left, qsizetype codeStart, 
     }
     if (at.index >= fields.size() || fields[at.index].toLineEnd)
         return std::nullopt;
-    for (const LineField &field : before)
+    for (const MacroField &field : before)
         if (field.kind == FieldKind::Literal && field.text(left) != fields[field.index].text)
             return std::nullopt;
     if (!before.isEmpty() && fields[before.last().index].joined && before.last().end == at.start)

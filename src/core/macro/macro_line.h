@@ -20,19 +20,19 @@ enum class LineKind {
 // One field of a command line as written: where it stands in the line
 // ([start, end), columns counted in characters from the start of the line)
 // and what it holds.
-struct LineField {
+struct MacroField {
     qsizetype start = 0;
     qsizetype end = 0;
     FieldKind kind = FieldKind::Number;
     int index = 0; // the field of the preset, from 0
 
     QStringView text(QStringView line) const { return line.mid(start, end - start); }
-    friend bool operator==(const LineField &, const LineField &) = default;
+    friend bool operator==(const MacroField &, const MacroField &) = default;
 };
 
 // A line read against one preset.
 struct PresetMatch {
-    QList<LineField> fields;
+    QList<MacroField> fields;
     // No literal of the preset is contradicted by what the line holds (a
     // literal the line has not reached yet contradicts nothing).
     bool literalsAgree = true;
@@ -52,7 +52,7 @@ struct MacroLine {
     // order; -1 when there is none (an unknown code, a 4th character that is
     // no blank, a literal missing or one that no preset has).
     int preset = -1;
-    QList<LineField> fields; // as that preset reads them
+    QList<MacroField> fields; // as that preset reads them
 
     qsizetype codeEnd() const { return codeStart + code.size(); }
     // The field whose span holds `column` (its end included; the later one

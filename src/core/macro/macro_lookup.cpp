@@ -38,7 +38,7 @@ QString commandText(const MacroLine &line, const MacroGameData &data)
     return forms.join(QStringLiteral("\n\n"));
 }
 
-QString valueText(const LineField &field, QStringView text, const MacroLine &line, const MacroGameData &data)
+QString valueText(const MacroField &field, QStringView text, const MacroLine &line, const MacroGameData &data)
 {
     const std::optional<int> number = numberIn(text);
     switch (field.kind) {
@@ -80,7 +80,7 @@ std::optional<MacroHover> hoverMacroLine(QStringView line, qsizetype column, con
     const int index = parsed.fieldAt(column);
     if (index < 0)
         return std::nullopt;
-    const LineField &field = parsed.fields[index];
+    const MacroField &field = parsed.fields[index];
     const QString text =
         field.kind == FieldKind::Literal ? commandText(parsed, data) : valueText(field, field.text(line), parsed, data);
     return MacroHover{field.start, field.end, text};
@@ -92,7 +92,7 @@ std::optional<DefinitionTarget> definitionAt(QStringView line, qsizetype column,
     const int index = parsed.fieldAt(column);
     if (index < 0)
         return std::nullopt;
-    const LineField &field = parsed.fields[index];
+    const MacroField &field = parsed.fields[index];
     const QStringView text = field.text(line);
     const std::optional<int> number = numberIn(text);
     switch (field.kind) {

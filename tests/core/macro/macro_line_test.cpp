@@ -65,7 +65,7 @@ TEST(MacroLine, FindsThePresetAndTheFieldsOfALine)
         EXPECT_EQ(line.code, c.code) << c.line.toStdString();
         EXPECT_EQ(line.preset, c.preset) << c.line.toStdString();
         QList<std::pair<QString, K>> fields;
-        for (const LineField &field : line.fields)
+        for (const MacroField &field : line.fields)
             fields.append({field.text(c.line).toString(), field.kind});
         EXPECT_EQ(fields, c.fields) << c.line.toStdString();
     }
