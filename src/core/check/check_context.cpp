@@ -6,8 +6,11 @@ namespace tav::check {
 
 bool CheckContext::isFile(const ListedEntry &entry)
 {
-    if (entry.isFolder)
+    if (entry.isFolder) {
         findings.error(entry.gamePath, 0, "file-is-folder", QStringLiteral("is a folder where a file belongs"));
+        if (index)
+            index->addUnread(entry.gamePath, QStringLiteral("a folder where a file belongs"));
+    }
     return !entry.isFolder;
 }
 
@@ -19,6 +22,8 @@ std::optional<QByteArray> CheckContext::read(const ListedEntry &entry, qint64 ma
     Result<QByteArray> bytes = readWholeFile(entry.diskPath, maxBytes);
     if (!bytes) {
         findings.error(entry.gamePath, 0, "file-unreadable", bytes.error());
+        if (index)
+            index->addUnread(entry.gamePath, bytes.error());
         return std::nullopt;
     }
     return std::move(bytes).value();

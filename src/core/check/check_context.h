@@ -5,6 +5,7 @@
 #include "core/common/file_io.h"
 #include "core/common/line_scanner.h"
 #include "core/common/text_file.h"
+#include "core/refs/reference_index.h"
 
 #include <QByteArray>
 
@@ -30,6 +31,8 @@ public:
 
     const GameListing &listing;
     Findings findings;
+    // Where the rules put the uses of names they find, when asked for.
+    refs::ReferenceIndex *index = nullptr;
 
     // Counts a file as checked (for rules that only look at its listing).
     void count() { ++findings.report().filesChecked; }

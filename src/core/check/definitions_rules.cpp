@@ -5,6 +5,7 @@
 #include "core/definitions/goal_list.h"
 #include "core/definitions/idle_sounds.h"
 #include "core/definitions/people_file.h"
+#include "core/refs/file_uses.h"
 
 #include <QSet>
 
@@ -69,6 +70,8 @@ void checkIdleSounds(CheckContext &context)
     const QStringList &lines = file->file.lines;
     checkRecords(context, *entry, lines, "idle-incomplete", QStringLiteral("the kit drops it"));
     const QList<IdleSound> sounds = parseIdleSounds(lines);
+    if (context.index)
+        refs::indexIdleSounds(*context.index, entry->gamePath, lines);
     Findings &findings = context.findings;
     for (qsizetype i = 0; i < sounds.size(); ++i) {
         const IdleSound &sound = sounds[i];

@@ -6,11 +6,12 @@
 
 namespace tav::check {
 
-CheckReport checkGameFolder(const QString &rootOnDisk)
+CheckReport checkGameFolder(const QString &rootOnDisk, refs::ReferenceIndex *index)
 {
     const GameListing listing = GameListing::list(rootOnDisk);
     CheckReport report;
     CheckContext context(listing, report);
+    context.index = index;
 
     checkFolders(context);
     checkNames(context);

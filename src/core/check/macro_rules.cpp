@@ -5,6 +5,7 @@
 #include "core/macro/macro_file.h"
 #include "core/macro/macro_format.h"
 #include "core/macro/macro_type.h"
+#include "core/refs/file_uses.h"
 
 #include <QSet>
 
@@ -54,11 +55,17 @@ void checkMacros(CheckContext &context)
         // Line by line over the bytes: a macro of any length costs its
         // bytes and one line at a time.
         StrayLineEnds ends;
+        refs::MacroUses uses;
         LineScanner scanner(*bytes, kMacroLoneCr);
         for (ScannedLine line; scanner.next(line);) {
             ends.count(line);
-            checkMacroLine(context.findings, entry.gamePath, line.number, decode1252(line.text));
+            const QString text = decode1252(line.text);
+            checkMacroLine(context.findings, entry.gamePath, line.number, text);
+            if (context.index)
+                uses.addLine(line.number, text);
         }
+        if (context.index)
+            uses.store(*context.index, entry.gamePath);
         context.warnAboutStrayLineEnds(entry, ends);
         const MacroInfo info = classifyMacro(*bytes);
         context.findings.report().macros.append({entry.gamePath, QString(), info.type, info.info});

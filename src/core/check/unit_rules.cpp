@@ -4,6 +4,7 @@
 #include "core/enemy/unit_catalog.h"
 #include "core/enemy/unit_codes.h"
 #include "core/enemy/unit_file.h"
+#include "core/refs/file_uses.h"
 
 #include <algorithm>
 
@@ -153,8 +154,11 @@ void checkUnits(CheckContext &context)
     for (const ListedEntry &entry : context.listing.units.entries()) {
         if (!entry.name.endsWith(QStringLiteral(".UNI"), Qt::CaseInsensitive))
             continue;
-        if (const std::optional<TextFile> file = context.readText(entry))
+        if (const std::optional<TextFile> file = context.readText(entry)) {
             UnitFileCheck(context, entry, file->lines).run();
+            if (context.index)
+                refs::indexUnitFile(*context.index, entry.gamePath, file->lines);
+        }
     }
 }
 

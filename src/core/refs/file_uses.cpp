@@ -1,0 +1,183 @@
+#include "core/refs/file_uses.h"
+
+#include "core/common/number_field.h"
+#include "core/definitions/idle_sounds.h"
+#include "core/macro/macro_line.h"
+#include "core/savegame/inventory.h"
+#include "core/savegame/player_file.h"
+
+#include <QSet>
+
+namespace tav::refs {
+namespace {
+
+constexpr int kRecordLines = 3;      // DEF_PIDL.DAT
+constexpr int kFirstItemCopyLine = 100; // a savegame's copy of the item in inventory position 1
+
+// The text of a line without the blanks around it: [from, to).
+std::pair<qsizetype, qsizetype> trimmedSpan(QStringView text, qsizetype from, qsizetype to)
+{
+    while (from < to && text[from].isSpace())
+        ++from;
+    while (to > from && text[to - 1].isSpace())
+        --to;
+    return {from, to};
+}
+
+// A reference to the name or number that a whole line holds, when it is one.
+void addLineReference(QList<Reference> &uses, ReferenceKind kind, const QStringList &lines, int line,
+                      const QString &role)
+{
+    if (line > lines.size())
+        return;
+    const QString &text = lines[line - 1];
+    const auto [from, to] = trimmedSpan(text, 0, text.size());
+    const std::optional<QString> key = referenceKey(kind, QStringView(text).mid(from, to - from));
+    if (!key || (kind == ReferenceKind::Item && *key == QLatin1String("0")))
+        return; // not a name of the kind, or an empty inventory position
+    uses.append({kind, *key, line, from, to, role});
+}
+
+// A square held by two lines (x, then y).
+void addSquare(QList<Reference> &uses, const QStringList &lines, int xLine, const QString &role)
+{
+    if (xLine + 1 > lines.size())
+        return;
+    if (const auto key = referenceKey(ReferenceKind::Square, lines[xLine - 1].trimmed() + QLatin1Char(',') +
+                                                                 lines[xLine].trimmed()))
+        uses.append({ReferenceKind::Square, *key, xLine, -1, -1, role});
+}
+
+} // namespace
+
+void indexUnitFile(ReferenceIndex &index, const QString &file, const QStringList &lines)
+{
+    QList<Reference> uses;
+    addLineReference(uses, ReferenceKind::Sprite, lines, 2, QString());
+    index.setFile(file, std::move(uses));
+}
+
+void indexPlayerFile(ReferenceIndex &index, const QString &file, const QStringList &lines)
+{
+    using namespace player_line;
+    QList<Reference> uses;
+    for (int p = 0; p < Inventory::kPositions; ++p)
+        addLineReference(uses, ReferenceKind::Item, lines, kFirstItem + 2 * p,
+                         QStringLiteral("inventory position %1").arg(p + 1));
+    addLineReference(uses, ReferenceKind::Item, lines, kFirstItemCopyLine, QStringLiteral("copy of inventory position 1"));
+    addSquare(uses, lines, kMapX, QStringLiteral("current MAP"));
+    addSquare(uses, lines, kGoalX, QStringLiteral("goal position"));
+    addLineReference(uses, ReferenceKind::Goal, lines, kGoalNr, QStringLiteral("current goal"));
+    index.setFile(file, std::move(uses));
+}
+
+void indexItemNames(ReferenceIndex &index, const QString &file, const QStringList &lines)
+{
+    QList<Reference> uses;
+    for (int line = 1; line < lines.size(); line += 2)
+        addLineReference(uses, ReferenceKind::Item, lines, line, QStringLiteral("number line"));
+    index.setFile(file, std::move(uses));
+    index.setItemNames(itemNamesFromLines(lines));
+}
+
+void indexIdleSounds(ReferenceIndex &index, const QString &file, const QStringList &lines)
+{
+    QList<Reference> uses;
+    const QList<IdleSound> sounds = parseIdleSounds(lines);
+    for (qsizetype i = 0; i < sounds.size(); ++i) {
+        const int first = int(i) * kRecordLines + 1;
+        addLineReference(uses, ReferenceKind::Person, lines, first, QStringLiteral("idle sound"));
+        addLineReference(uses, ReferenceKind::Sound, lines, first + 2,
+                         QStringLiteral("idle sound of %1").arg(sounds[i].person.trimmed()));
+    }
+    index.setFile(file, std::move(uses));
+}
+
+void indexAutomapTable(ReferenceIndex &index, const QString &file, const QStringList &lines)
+{
+    QList<Reference> uses;
+    for (int line = 1; line < lines.size(); line += 2)
+        if (const auto key = referenceKey(ReferenceKind::Square, lines[line - 1]))
+            uses.append({ReferenceKind::Square, *key, line, -1, -1, QStringLiteral("automap entry")});
+    index.setFile(file, std::move(uses));
+}
+
+namespace {
+
+// The command codes whose parameters name something.
+const QSet<QString> &namingCodes()
+{
+    static const QSet<QString> codes = [] {
+        QSet<QString> set;
+        for (const PresetForm &form : presetForms())
+            for (const PresetField &field : form.fields)
+                if (field.kind == FieldKind::ItemNumber || field.kind == FieldKind::GoalNumber ||
+                    field.kind == FieldKind::UnitName || field.kind == FieldKind::SoundName)
+                    set.insert(form.code);
+        return set;
+    }();
+    return codes;
+}
+
+bool mayName(const QString &line)
+{
+    qsizetype start = 0;
+    while (start < line.size() && line[start] == QLatin1Char(' '))
+        ++start;
+    if (line.size() - start < 3)
+        return false;
+    const QStringView code = QStringView(line).mid(start, 3);
+    for (const QString &naming : namingCodes())
+        if (code.compare(naming, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+std::optional<ReferenceKind> kindOfField(const QString &code, FieldKind kind)
+{
+    switch (kind) {
+    case FieldKind::ItemNumber:
+        return ReferenceKind::Item;
+    case FieldKind::GoalNumber:
+        return ReferenceKind::Goal;
+    case FieldKind::UnitName:
+        return ReferenceKind::Unit;
+    case FieldKind::SoundName:
+        return ReferenceKind::Sound;
+    case FieldKind::Text: // of these codes, only POS i has a text, an item's name
+        return code == QLatin1String("POS") ? std::optional(ReferenceKind::ItemName) : std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+void MacroUses::addLine(int number, const QString &line)
+{
+    if (!mayName(line))
+        return;
+    const MacroLine parsed = parseMacroLine(line);
+    if (parsed.preset < 0)
+        return;
+    QString role = parsed.code;
+    for (const MacroField &field : parsed.fields)
+        if (field.kind == FieldKind::Literal)
+            role += (field.index == 0 ? QStringLiteral(" ") : QString()) + field.text(line).toString();
+    for (const MacroField &field : parsed.fields) {
+        const std::optional<ReferenceKind> kind = kindOfField(parsed.code, field.kind);
+        if (!kind)
+            continue;
+        const auto [from, to] = trimmedSpan(line, field.start, field.end);
+        if (const auto key = referenceKey(*kind, QStringView(line).mid(from, to - from)))
+            m_uses.append({*kind, *key, number, from, to, role});
+    }
+    // XXX marks a square of the world on the automap as the goal.
+    if (parsed.code == QLatin1String("XXX") && parsed.fields.size() >= 2)
+        if (const auto key = referenceKey(ReferenceKind::Square,
+                                          parsed.fields[0].text(line).toString() + QLatin1Char(',') +
+                                              parsed.fields[1].text(line).toString()))
+            m_uses.append({ReferenceKind::Square, *key, number, -1, -1, role});
+}
+
+} // namespace tav::refs
