@@ -14,11 +14,10 @@ std::optional<UsesArguments> UsesArguments::parse(const QString &command, const 
     UsesArguments parsed;
     for (const QString &argument : arguments) {
         if (allowed.contains(argument)) {
-            parsed.options.insert(argument.startsWith(QLatin1String("--format=")) ? QStringLiteral("--format=") +
-                                                                                         argument.mid(9)
-                                                                                   : argument);
-        } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1 &&
-                   !argument.at(1).isDigit()) {
+            parsed.options.insert(argument.startsWith(QLatin1String("--format="))
+                                      ? QStringLiteral("--format=") + argument.mid(9)
+                                      : argument);
+        } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1 && !argument.at(1).isDigit()) {
             usageError(command, QStringLiteral("unknown option '%1'").arg(argument));
             return std::nullopt;
         } else {
@@ -26,9 +25,9 @@ std::optional<UsesArguments> UsesArguments::parse(const QString &command, const 
         }
     }
     if (parsed.positional.size() < needed || parsed.positional.size() > needed + 1) {
-        usageError(command, QStringLiteral("%1 arguments and a FOLDER at most, not %2")
-                                .arg(needed)
-                                .arg(parsed.positional.size()));
+        usageError(
+            command,
+            QStringLiteral("%1 arguments and a FOLDER at most, not %2").arg(needed).arg(parsed.positional.size()));
         return std::nullopt;
     }
     return parsed;

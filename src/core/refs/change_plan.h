@@ -42,7 +42,6 @@ struct ChangePlan {
     QList<Use> left;
     QString leftBecause; // "names the deleted goal"
 
-
     bool isEmpty() const { return changes.isEmpty(); }
     // Every file the plan writes or renames, by game path; a renamed file
     // by its old and its new path.

@@ -6,12 +6,10 @@
 #include "core/savegame/inventory.h"
 #include "core/savegame/player_file.h"
 
-#include <QSet>
-
 namespace tav::refs {
 namespace {
 
-constexpr int kRecordLines = 3;      // DEF_PIDL.DAT
+constexpr int kRecordLines = 3;         // DEF_PIDL.DAT
 constexpr int kFirstItemCopyLine = 100; // a savegame's copy of the item in inventory position 1
 
 // The text of a line without the blanks around it: [from, to).
@@ -43,8 +41,7 @@ void addSquare(QList<Reference> &uses, const QStringList &lines, int xLine, cons
 {
     if (xLine + 1 > lines.size())
         return;
-    if (const auto key = referenceKey(ReferenceKind::Square, lines[xLine - 1].trimmed() + QLatin1Char(',') +
-                                                                 lines[xLine].trimmed()))
+    if (const auto key = squareKey(lines[xLine - 1], lines[xLine]))
         uses.append({ReferenceKind::Square, *key, xLine, -1, -1, role});
 }
 
@@ -64,7 +61,8 @@ void indexPlayerFile(ReferenceIndex &index, const QString &file, const QStringLi
     for (int p = 0; p < Inventory::kPositions; ++p)
         addLineReference(uses, ReferenceKind::Item, lines, kFirstItem + 2 * p,
                          QStringLiteral("inventory position %1").arg(p + 1));
-    addLineReference(uses, ReferenceKind::Item, lines, kFirstItemCopyLine, QStringLiteral("copy of inventory position 1"));
+    addLineReference(uses, ReferenceKind::Item, lines, kFirstItemCopyLine,
+                     QStringLiteral("copy of inventory position 1"));
     addSquare(uses, lines, kMapX, QStringLiteral("current MAP"));
     addSquare(uses, lines, kGoalX, QStringLiteral("goal position"));
     addLineReference(uses, ReferenceKind::Goal, lines, kGoalNr, QStringLiteral("current goal"));
@@ -104,21 +102,24 @@ void indexAutomapTable(ReferenceIndex &index, const QString &file, const QString
 
 namespace {
 
-// The command codes whose parameters name something.
-const QSet<QString> &namingCodes()
+// The command codes whose parameters name something (three characters each).
+const QByteArray &namingCodes()
 {
-    static const QSet<QString> codes = [] {
-        QSet<QString> set;
+    static const QByteArray codes = [] {
+        QByteArray all;
         for (const PresetForm &form : presetForms())
             for (const PresetField &field : form.fields)
-                if (field.kind == FieldKind::ItemNumber || field.kind == FieldKind::GoalNumber ||
-                    field.kind == FieldKind::UnitName || field.kind == FieldKind::SoundName)
-                    set.insert(form.code);
-        return set;
+                if ((field.kind == FieldKind::ItemNumber || field.kind == FieldKind::GoalNumber ||
+                     field.kind == FieldKind::UnitName || field.kind == FieldKind::SoundName) &&
+                    !all.contains(form.code.toLatin1()))
+                    all += form.code.toLatin1();
+        return all;
     }();
     return codes;
 }
 
+// Whether a line may name something: looked at for every line of every
+// macro, so only its first three characters are, in any letter case.
 bool mayName(const QString &line)
 {
     qsizetype start = 0;
@@ -126,11 +127,33 @@ bool mayName(const QString &line)
         ++start;
     if (line.size() - start < 3)
         return false;
-    const QStringView code = QStringView(line).mid(start, 3);
-    for (const QString &naming : namingCodes())
-        if (code.compare(naming, Qt::CaseInsensitive) == 0)
+    char code[3];
+    for (int i = 0; i < 3; ++i) {
+        const char16_t c = line[start + i].unicode();
+        code[i] = c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c < 128 ? char(c) : '\0';
+    }
+    const QByteArray &codes = namingCodes();
+    for (qsizetype i = 0; i + 3 <= codes.size(); i += 3)
+        if (codes[i] == code[0] && codes[i + 1] == code[1] && codes[i + 2] == code[2])
             return true;
     return false;
+}
+
+// What names a use in a line of each preset: its code and literals ("ITM +", "WAV !").
+const QStringList &presetRoles()
+{
+    static const QStringList roles = [] {
+        QStringList list;
+        for (const PresetForm &form : presetForms()) {
+            QString role = form.code;
+            for (qsizetype i = 0; i < form.fields.size(); ++i)
+                if (form.fields[i].kind == FieldKind::Literal)
+                    role += (i == 0 ? QStringLiteral(" ") : QString()) + form.fields[i].text;
+            list.append(role);
+        }
+        return list;
+    }();
+    return roles;
 }
 
 std::optional<ReferenceKind> kindOfField(const QString &code, FieldKind kind)
@@ -160,10 +183,9 @@ void MacroUses::addLine(int number, const QString &line)
     const MacroLine parsed = parseMacroLine(line);
     if (parsed.preset < 0)
         return;
-    QString role = parsed.code;
-    for (const MacroField &field : parsed.fields)
-        if (field.kind == FieldKind::Literal)
-            role += (field.index == 0 ? QStringLiteral(" ") : QString()) + field.text(line).toString();
+    if (m_uses.isEmpty())
+        m_uses.reserve(8);
+    const QString &role = presetRoles()[parsed.preset];
     for (const MacroField &field : parsed.fields) {
         const std::optional<ReferenceKind> kind = kindOfField(parsed.code, field.kind);
         if (!kind)
@@ -174,9 +196,7 @@ void MacroUses::addLine(int number, const QString &line)
     }
     // XXX marks a square of the world on the automap as the goal.
     if (parsed.code == QLatin1String("XXX") && parsed.fields.size() >= 2)
-        if (const auto key = referenceKey(ReferenceKind::Square,
-                                          parsed.fields[0].text(line).toString() + QLatin1Char(',') +
-                                              parsed.fields[1].text(line).toString()))
+        if (const auto key = squareKey(parsed.fields[0].text(line), parsed.fields[1].text(line)))
             m_uses.append({ReferenceKind::Square, *key, number, -1, -1, role});
 }
 

@@ -24,26 +24,47 @@ std::optional<int> parseCount(QStringView text)
 {
     if (text.isEmpty() || text.size() > 9)
         return std::nullopt;
-    for (QChar c : text)
-        if (!c.isDigit() || c.unicode() > 127)
+    int value = 0;
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return std::nullopt;
-    return text.toInt();
+        value = 10 * value + (c.unicode() - '0');
+    }
+    return value;
 }
 
-std::optional<QString> squareKey(QStringView text)
+// The decimal text of a number; the small ones, which nearly every use
+// names, shared rather than made again for each use.
+QString numberKey(int number)
+{
+    static const QStringList small = [] {
+        QStringList texts;
+        for (int n = 0; n < 1000; ++n)
+            texts.append(QString::number(n));
+        return texts;
+    }();
+    return number < small.size() ? small[number] : QString::number(number);
+}
+
+std::optional<QString> squareKeyOf(QStringView text)
 {
     const qsizetype comma = text.indexOf(QLatin1Char(','));
     const qsizetype split = comma >= 0 ? comma : text.indexOf(QLatin1Char(' '));
     if (split < 0)
         return std::nullopt;
-    const auto x = parseCount(text.left(split).trimmed());
-    const auto y = parseCount(text.mid(split + 1).trimmed());
-    if (!x || !y)
-        return std::nullopt;
-    return QStringLiteral("%1,%2").arg(*x).arg(*y);
+    return refs::squareKey(text.left(split), text.mid(split + 1));
 }
 
 } // namespace
+
+std::optional<QString> squareKey(QStringView x, QStringView y)
+{
+    const auto column = parseCount(x.trimmed());
+    const auto row = parseCount(y.trimmed());
+    if (!column || !row)
+        return std::nullopt;
+    return numberKey(*column) + QLatin1Char(',') + numberKey(*row);
+}
 
 QStringList kindNames()
 {
@@ -78,18 +99,22 @@ std::optional<QString> referenceKey(ReferenceKind kind, QStringView text)
     case ReferenceKind::Item:
     case ReferenceKind::Goal:
         if (const auto number = parseCount(trimmed))
-            return QString::number(*number);
+            return numberKey(*number);
         return std::nullopt;
     case ReferenceKind::Square:
-        return squareKey(trimmed);
+        return squareKeyOf(trimmed);
     case ReferenceKind::ItemName: // matched without regard to letter case, shown as written
         if (trimmed.isEmpty())
             return std::nullopt;
         return trimmed.toString();
-    default:
+    default: {
         if (trimmed.isEmpty())
             return std::nullopt;
-        return upperCaseIn1252(trimmed.toString());
+        QString key(trimmed.size(), Qt::Uninitialized);
+        for (qsizetype i = 0; i < trimmed.size(); ++i)
+            key[i] = upperCaseIn1252(trimmed[i]);
+        return key;
+    }
     }
 }
 

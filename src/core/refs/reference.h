@@ -32,6 +32,8 @@ std::optional<ReferenceKind> parseKind(QStringView name);
 // decimal without leading zeros, squares as "X,Y" ("12, 8" and "12 8" are
 // "12,8"). An item's name keeps its letters as written.
 std::optional<QString> referenceKey(ReferenceKind kind, QStringView text);
+// The key of a square given as its two numbers.
+std::optional<QString> squareKey(QStringView x, QStringView y);
 
 // One use of a name in a file.
 struct Reference {

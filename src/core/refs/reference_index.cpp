@@ -85,7 +85,8 @@ bool mayHoldUses(const QString &gamePath)
     const QString second = parts.value(1);
     const QString last = parts.last();
     if (top == QLatin1String("GRAFIK"))
-        return parts.size() == 1 || (parts.size() == 2 && (second == QLatin1String("UNITS") || second == QLatin1String("BOSS")));
+        return parts.size() == 1 ||
+               (parts.size() == 2 && (second == QLatin1String("UNITS") || second == QLatin1String("BOSS")));
     if (top == QLatin1String("SOUNDS"))
         return parts.size() == 1;
     if (top != QLatin1String("GAMEDATA"))
@@ -94,10 +95,10 @@ bool mayHoldUses(const QString &gamePath)
     case 1:
         return true;
     case 2:
-        return second == QLatin1String("UNITS") || second == QLatin1String("MAKRO") || second == QLatin1String("MAPS") ||
-               second.startsWith(QLatin1String("SAVE")) || second == QLatin1String("ITMNAMES.DAT") ||
-               second == QLatin1String("GOALS.DAT") || second == QLatin1String("DEF_PIDL.DAT") ||
-               second == QLatin1String("AUTOMAP.DAT");
+        return second == QLatin1String("UNITS") || second == QLatin1String("MAKRO") ||
+               second == QLatin1String("MAPS") || second.startsWith(QLatin1String("SAVE")) ||
+               second == QLatin1String("ITMNAMES.DAT") || second == QLatin1String("GOALS.DAT") ||
+               second == QLatin1String("DEF_PIDL.DAT") || second == QLatin1String("AUTOMAP.DAT");
     case 3:
         return (second == QLatin1String("UNITS") && last.endsWith(QLatin1String(".UNI"))) ||
                (second == QLatin1String("MAKRO") && last.endsWith(QLatin1String(".CMD"))) ||

@@ -77,12 +77,12 @@ Status checkNewName(ReferenceKind kind, const QString &name, int longest)
                                                   "letters, digits and %4")
                                        .arg(name, c, kindName(kind), kNameMarks));
     if (name.size() > longest)
-        return Status::failure(QStringLiteral("The name \"%1\" is too long: here a %2 name has at most %3 characters%4.")
-                                   .arg(name, kindName(kind))
-                                   .arg(longest)
-                                   .arg(kind == ReferenceKind::Sprite
-                                            ? QStringLiteral(", to leave room for its files' endings within 8")
-                                            : QString()));
+        return Status::failure(
+            QStringLiteral("The name \"%1\" is too long: here a %2 name has at most %3 characters%4.")
+                .arg(name, kindName(kind))
+                .arg(longest)
+                .arg(kind == ReferenceKind::Sprite ? QStringLiteral(", to leave room for its files' endings within 8")
+                                                   : QString()));
     return Status::success();
 }
 
@@ -123,7 +123,9 @@ Result<ChangePlan> planRename(const GameFolder &folder, const ReferenceIndex &in
                                    .arg(name, *oldKey));
 
     ChangePlan plan;
-    plan.title = QStringLiteral("rename %1 %2 to %3").arg(kindName(kind), writtenName(kind, QString(), oldName.trimmed()), writtenName(kind, QString(), name));
+    plan.title =
+        QStringLiteral("rename %1 %2 to %3")
+            .arg(kindName(kind), writtenName(kind, QString(), oldName.trimmed()), writtenName(kind, QString(), name));
     PlannedFiles planned(folder);
     for (const Use &use : index.usesOf(kind, *oldKey))
         if (const Status replaced = planned.replace(use, writtenName(kind, use.file, name)); !replaced)
@@ -131,22 +133,26 @@ Result<ChangePlan> planRename(const GameFolder &folder, const ReferenceIndex &in
     plan.changes = planned.changes();
     plan.left = index.usesOf(kind, *referenceKey(kind, name));
     plan.leftBecause = QStringLiteral("names %1 already, and so does the renamed %2 afterwards")
-                          .arg(writtenName(kind, QString(), name), kindName(kind));
+                           .arg(writtenName(kind, QString(), name), kindName(kind));
     const QString newBase = kind == ReferenceKind::Sound ? name : upperCaseIn1252(name);
     for (const OwnFile &file : files) {
         const QString target = newBase + file.ending;
         const QStringList taken = folder.list(file.folder, target);
         if (!taken.isEmpty())
-            return Status::failure(QStringLiteral("%1 exists already while %2 is there too, so the new name is "
-                                                  "taken. Nothing was changed.")
-                                       .arg(gamePath({file.folder, taken.first()}), gamePath({file.folder, file.name})));
-        plan.changes.append({gamePath({file.folder, file.name}), gamePath({file.folder, target}), {}, {},
-                             {{0, QStringLiteral("renamed to %1").arg(target),
-                               QStringLiteral("renamed to %1").arg(file.name)}}});
+            return Status::failure(
+                QStringLiteral("%1 exists already while %2 is there too, so the new name is "
+                               "taken. Nothing was changed.")
+                    .arg(gamePath({file.folder, taken.first()}), gamePath({file.folder, file.name})));
+        plan.changes.append(
+            {gamePath({file.folder, file.name}),
+             gamePath({file.folder, target}),
+             {},
+             {},
+             {{0, QStringLiteral("renamed to %1").arg(target), QStringLiteral("renamed to %1").arg(file.name)}}});
     }
     if (plan.isEmpty())
-        return Status::failure(QStringLiteral("Nothing names %1 %2 and it has no files; nothing to rename.")
-                                   .arg(kindName(kind), *oldKey));
+        return Status::failure(
+            QStringLiteral("Nothing names %1 %2 and it has no files; nothing to rename.").arg(kindName(kind), *oldKey));
     return plan;
 }
 

@@ -54,8 +54,9 @@ public:
     {
         if (number >= m_list.first && number <= last)
             return std::nullopt;
-        const QString held = m_entries == 0 ? QStringLiteral("holds no %1s").arg(noun())
-                                            : QStringLiteral("holds %1s %2 to %3").arg(noun()).arg(m_list.first).arg(last);
+        const QString held = m_entries == 0
+                                 ? QStringLiteral("holds no %1s").arg(noun())
+                                 : QStringLiteral("holds %1s %2 to %3").arg(noun()).arg(m_list.first).arg(last);
         return Status::failure(QStringLiteral("%1 %2 does not exist: %3 %4.")
                                    .arg(noun())
                                    .arg(number)
