@@ -60,10 +60,14 @@ struct RenameRow {
 };
 
 const RenameRow kRenames[] = {
-    {ReferenceKind::Sprite, "BOGL", "mudl",
+    {ReferenceKind::Sprite,
+     "BOGL",
+     "mudl",
      {{"GAMEDATA/UNITS/BOGLING.UNI", "\nBOGL\r", "\nMUDL\r"}, {"GAMEDATA/UNITS/ROTBOGL.UNI", "\nBOGL\r", "\nMUDL\r"}},
      {{"GRAFIK/UNITS/BOGLU1.SPR", "GRAFIK/UNITS/MUDLU1.SPR"}, {"GRAFIK/UNITS/BOGLZ1.SPR", "GRAFIK/UNITS/MUDLZ1.SPR"}}},
-    {ReferenceKind::Sound, "chime", "bell",
+    {ReferenceKind::Sound,
+     "chime",
+     "bell",
      {{"GAMEDATA/DEF_PIDL.DAT", "CHIME", "BELL"},
       {"GAMEDATA/MAKRO/ELDER.cmd", "WAV chime", "WAV bell"},
       {"GAMEDATA/MAKRO/ITEMS.CMD", "WAV !chime", "WAV !bell"},
@@ -228,13 +232,21 @@ TEST(ApplyPlan, AFailureLeavesEveryFileAsItWasAndNamesTheFile)
         std::function<void(const TempGameFolder &)> beforeIndex, beforeApply;
         const char *reason;
     } rows[] = {
-        {"read-only", {}, [](const TempGameFolder &t) { t.makeReadOnly("GAMEDATA/UNITS/ROTBOGL.UNI"); },
+        {"read-only",
+         {},
+         [](const TempGameFolder &t) { t.makeReadOnly("GAMEDATA/UNITS/ROTBOGL.UNI"); },
          "ROTBOGL.UNI is read-only"},
-        {"changed since read", {}, [](const TempGameFolder &t) { t.write("GAMEDATA/UNITS/ROTBOGL.UNI", "Rot\r\nBOGL\r\n"); },
+        {"changed since read",
+         {},
+         [](const TempGameFolder &t) { t.write("GAMEDATA/UNITS/ROTBOGL.UNI", "Rot\r\nBOGL\r\n"); },
          "ROTBOGL.UNI changed since it was read"},
-        {"name taken meanwhile", {}, [](const TempGameFolder &t) { t.write("GRAFIK/UNITS/MUDLZ1.SPR", "x"); },
+        {"name taken meanwhile",
+         {},
+         [](const TempGameFolder &t) { t.write("GRAFIK/UNITS/MUDLZ1.SPR", "x"); },
          "MUDLZ1.SPR exists already"},
-        {"a macro that cannot be read", [](const TempGameFolder &t) { t.mkdir("GAMEDATA/MAKRO/ODD.cmd"); }, {},
+        {"a macro that cannot be read",
+         [](const TempGameFolder &t) { t.mkdir("GAMEDATA/MAKRO/ODD.cmd"); },
+         {},
          "ODD.cmd could not be read"},
     };
     for (const auto &row : rows) {

@@ -48,7 +48,8 @@ const SampleUses kSampleUses[] = {
      QStringList{"GAMEDATA\\DEF_PIDL.DAT:9", "GAMEDATA\\MAKRO\\ELDER.cmd:10", "GAMEDATA\\MAKRO\\ITEMS.CMD:12"} +
          longtale(10, 1, 40) + QStringList{"GAMEDATA\\MAKRO\\MIRROW.cmd:3"}},
     // The automap's key, the square XXX marks, the current MAP and the goal position.
-    {"square", "12, 8",
+    {"square",
+     "12, 8",
      {"GAMEDATA\\AUTOMAP.DAT:1", "GAMEDATA\\MAKRO\\ELDER.cmd:7", "GAMEDATA\\MAPS\\PLAYER.STS:115",
       "GAMEDATA\\MAPS\\PLAYER.STS:128"}},
     {"square", "6 3", {"GAMEDATA\\AUTOMAP.DAT:13", "GAMEDATA\\SAVE2\\PLAYER.STS:128"}},
