@@ -77,12 +77,19 @@ Status moveFile(const QString &from, const QString &to)
     return Status::success();
 }
 
-// Whether a disk path's folder lies inside the game folder once links are
-// resolved; the kit writes nowhere else.
-bool staysInside(const QString &canonicalRoot, const QString &diskPath)
+// Whether a file lies inside the game folder once links are resolved, and is
+// no link itself: the kit changes nothing elsewhere.
+Status checkInside(const QString &canonicalRoot, const QString &file, const QString &diskPath)
 {
     const QString folder = QFileInfo(QFileInfo(diskPath).path()).canonicalFilePath();
-    return !folder.isEmpty() && (folder == canonicalRoot || folder.startsWith(canonicalRoot + QLatin1Char('/')));
+    if (folder.isEmpty())
+        return Status::failure(QStringLiteral("The folder of %1 does not exist.").arg(file));
+    if ((folder != canonicalRoot && !folder.startsWith(canonicalRoot + QLatin1Char('/'))) ||
+        QFileInfo(diskPath).isSymLink())
+        return Status::failure(
+            QStringLiteral("%1 is reached through a link; the kit changes files only inside the game folder.")
+                .arg(file));
+    return Status::success();
 }
 
 struct Placed {
@@ -98,10 +105,8 @@ Result<Placed> checkPlan(const GameFolder &folder, const ChangePlan &plan)
     Placed placed;
     for (const FileChange &change : plan.changes) {
         const QString disk = folder.resolve(change.file);
-        if (!staysInside(root, disk) || QFileInfo(disk).isSymLink())
-            return Status::failure(
-                QStringLiteral("%1 is reached through a link; the kit changes files only inside the game folder.")
-                    .arg(change.file));
+        if (const Status inside = checkInside(root, change.file, disk); !inside)
+            return inside;
         if (change.isRename()) {
             const QString target = folder.resolve(change.renamedTo);
             if (!QFileInfo(disk).isFile())

@@ -1,6 +1,5 @@
 #include "core/refs/file_uses.h"
 
-#include "core/common/number_field.h"
 #include "core/definitions/idle_sounds.h"
 #include "core/macro/macro_line.h"
 #include "core/savegame/inventory.h"
@@ -10,6 +9,7 @@ namespace tav::refs {
 namespace {
 
 constexpr int kRecordLines = 3;         // DEF_PIDL.DAT
+constexpr int kUnitSpriteLine = 2;      // a unit file's sprite base name
 constexpr int kFirstItemCopyLine = 100; // a savegame's copy of the item in inventory position 1
 
 // The text of a line without the blanks around it: [from, to).
@@ -50,7 +50,7 @@ void addSquare(QList<Reference> &uses, const QStringList &lines, int xLine, cons
 void indexUnitFile(ReferenceIndex &index, const QString &file, const QStringList &lines)
 {
     QList<Reference> uses;
-    addLineReference(uses, ReferenceKind::Sprite, lines, 2, QString());
+    addLineReference(uses, ReferenceKind::Sprite, lines, kUnitSpriteLine, QString());
     index.setFile(file, std::move(uses));
 }
 
@@ -102,17 +102,17 @@ void indexAutomapTable(ReferenceIndex &index, const QString &file, const QString
 
 namespace {
 
-// The command codes whose parameters name something (three characters each).
-const QByteArray &namingCodes()
+// The command codes whose parameters name something.
+const QList<QByteArray> &namingCodes()
 {
-    static const QByteArray codes = [] {
-        QByteArray all;
+    static const QList<QByteArray> codes = [] {
+        QList<QByteArray> all;
         for (const PresetForm &form : presetForms())
             for (const PresetField &field : form.fields)
                 if ((field.kind == FieldKind::ItemNumber || field.kind == FieldKind::GoalNumber ||
                      field.kind == FieldKind::UnitName || field.kind == FieldKind::SoundName) &&
                     !all.contains(form.code.toLatin1()))
-                    all += form.code.toLatin1();
+                    all.append(form.code.toLatin1());
         return all;
     }();
     return codes;
@@ -132,9 +132,8 @@ bool mayName(const QString &line)
         const char16_t c = line[start + i].unicode();
         code[i] = c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c < 128 ? char(c) : '\0';
     }
-    const QByteArray &codes = namingCodes();
-    for (qsizetype i = 0; i + 3 <= codes.size(); i += 3)
-        if (codes[i] == code[0] && codes[i + 1] == code[1] && codes[i + 2] == code[2])
+    for (const QByteArray &naming : namingCodes())
+        if (naming[0] == code[0] && naming[1] == code[1] && naming[2] == code[2])
             return true;
     return false;
 }

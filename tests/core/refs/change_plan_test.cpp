@@ -244,6 +244,14 @@ TEST(ApplyPlan, AFailureLeavesEveryFileAsItWasAndNamesTheFile)
          {},
          [](const TempGameFolder &t) { t.write("GRAFIK/UNITS/MUDLZ1.SPR", "x"); },
          "MUDLZ1.SPR exists already"},
+        {"a unit that is a link",
+         [](const TempGameFolder &t) {
+             t.write("GAMEDATA/ROT.TXT", t.read("GAMEDATA/UNITS/ROTBOGL.UNI"));
+             QFile::remove(t.disk("GAMEDATA/UNITS/ROTBOGL.UNI"));
+             QFile::link("../ROT.TXT", t.disk("GAMEDATA/UNITS/ROTBOGL.UNI"));
+         },
+         {},
+         "ROTBOGL.UNI is reached through a link"},
         {"a macro that cannot be read",
          [](const TempGameFolder &t) { t.mkdir("GAMEDATA/MAKRO/ODD.cmd"); },
          {},
