@@ -84,6 +84,9 @@ TEST(Rename, ChangesOnlyTheNameEverywhereAndRenamingBackRestoresEveryByte)
         SCOPED_TRACE(row.from);
         TempGameFolder tmp;
         test::copySample(tmp);
+        // Other sprites' files, which a sprite BOGL's rename leaves.
+        for (const char *other : {"GRAFIK/UNITS/BOGLAU1.SPR", "GRAFIK/UNITS/BOGLU1X.SPR"})
+            tmp.write(other, tmp.read("GRAFIK/UNITS/BOGLU1.SPR"));
         const Snapshot before = snapshot(tmp);
         Snapshot expected = before;
         for (const auto &[file, text, by] : row.edits)
