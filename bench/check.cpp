@@ -8,6 +8,7 @@
 // at the same scale; "us_per_file" is the time per file of each.
 #include "core/automap/map_file_name.h"
 #include "core/check/game_check.h"
+#include "core/refs/reference_index.h"
 #include "core/savegame/player_file.h"
 #include "core/sprite/sprite_file.h"
 
@@ -22,6 +23,7 @@
 #include <memory>
 
 #include <dirent.h>
+#include <time.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -115,6 +117,8 @@ private:
         QStringList body{"'!A generated macro"};
         for (int i = 0; i < 20; ++i)
             body.append(QStringLiteral("MSG 1 Line %1 of the talk").arg(i));
+        // Lines that name items, sounds, goals and units, for the index.
+        body << "ITM ? 1" << "ITM + 2" << "WAV chime" << "XXX 01 01 1" << "KIL U0000001";
         const QByteArray macro = lines(body);
         for (int i = 0; i < count; ++i)
             put(root + QStringLiteral("/GAMEDATA/MAKRO/") + numbered("M", i, 7) + QStringLiteral(".cmd"), macro);
@@ -211,8 +215,58 @@ void BM_CheckGameFolder(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * files);
 }
 
+// Wall and processor time of one run of `work`, added to `times`.
+struct Times {
+    double wall = 0;
+    double cpu = 0;
+};
+
+template <typename Work>
+void timed(Times &times, Work work)
+{
+    const auto cpu = [] {
+        timespec t{};
+        ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+        return double(t.tv_sec) + 1e-9 * double(t.tv_nsec);
+    };
+    const double cpuStart = cpu();
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    times.wall += secondsSince(start);
+    times.cpu += cpu() - cpuStart;
+}
+
+void BM_CheckWithIndex(benchmark::State &state)
+{
+    const GeneratedGame &game = generatedGame(int(state.range(0)));
+    Times check;
+    Times indexed;
+    Times refs;
+    qsizetype uses = 0;
+    for (auto _ : state) {
+        timed(check, [&] { benchmark::DoNotOptimize(check::checkGameFolder(game.root()).filesChecked); });
+        timed(indexed, [&] {
+            refs::ReferenceIndex index;
+            benchmark::DoNotOptimize(check::checkGameFolder(game.root(), &index).filesChecked);
+        });
+        timed(refs, [&] {
+            refs::ReferenceIndex index;
+            check::checkGameFolder(game.root(), &index);
+            uses = index.usesOf(refs::ReferenceKind::Item, QStringLiteral("2")).size();
+        });
+    }
+    const double runs = double(state.iterations());
+    state.counters["check_ms"] = 1e3 * check.wall / runs;
+    state.counters["index_ratio"] = indexed.wall / check.wall;
+    state.counters["refs_ratio"] = refs.wall / check.wall;
+    state.counters["index_cpu_ratio"] = indexed.cpu / check.cpu;
+    state.counters["refs_cpu_ratio"] = refs.cpu / check.cpu;
+    state.counters["uses"] = double(uses);
+}
+
 } // namespace
 
 // The floor first: the check's ratio needs it.
 BENCHMARK(BM_ReadEveryFileFloor)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_CheckGameFolder)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_CheckWithIndex)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -1,11 +1,14 @@
 // A small game folder of any bytes, checked as `tavtool check` checks it: no
 // input crashes the rules, and every finding names a file, keeps its line
-// and prints as lines that stay lines.
+// and prints as lines that stay lines. The uses the same pass finds make
+// plans that change only what they name.
 //
 // The input is a list of files, each one byte choosing its game path from
 // the table below, two bytes of length (little-endian) and the bytes.
 #include "core/check/game_check.h"
 #include "core/check/report_format.h"
+#include "core/refs/rename_plan.h"
+#include "core/refs/renumber_plan.h"
 #include "fuzz_support.h"
 
 #include <QDir>
@@ -51,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         at += 3 + length;
     }
 
-    const CheckReport report = checkGameFolder(root);
+    tav::refs::ReferenceIndex index;
+    const CheckReport report = checkGameFolder(root, &index);
     const FindingPaths paths(root);
     for (const Finding &finding : report.findings) {
         FUZZ_CHECK(!finding.file.isEmpty() && !finding.path.isEmpty() && !finding.message.isEmpty());
@@ -61,5 +65,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             FUZZ_CHECK(!line.contains(QLatin1Char('\n')) && !line.contains(QLatin1Char('\r')));
     }
     FUZZ_CHECK(QJsonDocument::fromJson(reportJson(report, paths)).isArray());
+
+    using namespace tav::refs;
+    const tav::GameFolder folder(root);
+    for (const Use &use : index.usesOf(ReferenceKind::Sound))
+        FUZZ_CHECK(use.reference.line >= 1 && use.reference.from <= use.reference.to);
+    const auto plans = {planRename(folder, index, ReferenceKind::Sprite, "ORC", "GOB"),
+                        planRename(folder, index, ReferenceKind::Sound, "bell", "gong"),
+                        planRenumber(folder, index, ReferenceKind::Item, 1, 2),
+                        planGoalDelete(folder, index, 0)};
+    for (const auto &plan : plans) {
+        if (!plan)
+            continue;
+        for (const FileChange &change : plan->changes)
+            FUZZ_CHECK(change.isRename() || change.before != change.after);
+        const ChangePlan undo = plan->inverse();
+        FUZZ_CHECK(undo.changes.size() == plan->changes.size());
+        for (qsizetype i = 0; i < undo.changes.size(); ++i)
+            FUZZ_CHECK(undo.changes[i].after == plan->changes[plan->changes.size() - 1 - i].before);
+    }
     return 0;
 }

@@ -141,6 +141,8 @@ const Writer kWriters[] = {
     {"ImageImport", "GRAFIK/NEW/ORC.SPR", "old sprite",
      program("tavtool", {"sprite", "import", "GAMEDATA/red.png", "\\NEW\\ORC", "--force"}), false,
      {{"GAMEDATA/MASTER.PAL", redPalette()}, {"GAMEDATA/red.png", pngBytes()}, {"GRAFIK/BAT.SPR", "old"}}},
+    {"Rename", "GAMEDATA/UNITS/ORC.UNI", "Orc\r\nBOGL\r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n 5 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n",
+     program("tavtool", {"rename", "sprite", "BOGL", "MUDL"}), false, {{"GAMEDATA/GOALS.DAT", "Find the key\r\n"}}},
     {"ImageExport", "OUT/orc.png", "old image",
      program("tavtool", {"sprite", "export", "\\ORC", "OUT/orc.png", "--force"}), false,
      {{"GAMEDATA/MASTER.PAL", redPalette()}, {"GRAFIK/ORC.SPR", spriteFileBytes(2, 1, "\x07\x09")}}},

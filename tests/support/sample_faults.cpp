@@ -197,6 +197,9 @@ const QList<SampleFault> &sampleFaults()
                                                 {3, "warning", "macro-format"},
                                                 {4, "warning", "macro-format"},
                                                 {5, "warning", "macro-unknown-command"}})},
+        {"macros", write("GAMEDATA/MAKRO/TWOINONE.cmd", "'!Two lines in one\r\nMSG 1 a\rFOO b\r\n"),
+         keysIn("GAMEDATA\\MAKRO\\TWOINONE.cmd",
+                {{2, "warning", "text-bare-cr"}, {3, "warning", "macro-unknown-command"}})},
 
         {"automap", append("GAMEDATA/AUTOMAP.DAT", " 12, 8\r\nAgain\r\n12,8\r\nx\r\n 2, 2\r\nNowhere\r\n 1, 1\r\n"),
          keysIn("GAMEDATA\\AUTOMAP.DAT", {{23, "warning", "automap-duplicate-key"},

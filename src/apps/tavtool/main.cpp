@@ -3,6 +3,7 @@
 
 #include "apps/tavtool/check_command.h"
 #include "apps/tavtool/lsp_command.h"
+#include "apps/tavtool/refs_command.h"
 #include "apps/tavtool/sprite_command.h"
 #include "apps/tavtool/text_form_commands.h"
 #include "apps/tavtool/tool_command.h"
@@ -23,6 +24,9 @@ const ToolCommand kCommands[] = {
          return int(tav::tool::kExitClean);
      }},
     {"check", "check a game folder for what the game or the kit would read wrongly", tav::tool::runCheck},
+    {"refs", "list every use of a sprite, unit, item, goal, person, sound or square", tav::tool::runRefs},
+    {"rename", "rename a sprite, unit or sound: its files and every use of its name", tav::tool::runRename},
+    {"renumber", "move a goal or item to another number and rewrite every use", tav::tool::runRenumber},
     {"sprite", "sprites in and out of PNG images: export, sheet, import", tav::tool::runSpriteCommand},
     {"dump", "print a game file as JSON", tav::tool::runDump},
     {"load", "write a game file from the JSON of dump", tav::tool::runLoad},

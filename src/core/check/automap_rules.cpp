@@ -3,6 +3,7 @@
 #include "core/automap/automap_table.h"
 #include "core/automap/goal_map_rules.h"
 #include "core/automap/map_scan.h"
+#include "core/refs/file_uses.h"
 
 #include <QHash>
 
@@ -66,6 +67,8 @@ void checkAutomapTable(CheckContext &context)
         return;
     const QStringList &lines = table->file.lines;
     const QString &path = table->entry->gamePath;
+    if (context.index)
+        refs::indexAutomapTable(*context.index, path, lines);
     Findings &findings = context.findings;
     if (lines.size() % 2 != 0)
         findings.error(path, int(lines.size()), "automap-odd-lines",

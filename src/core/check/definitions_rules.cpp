@@ -5,6 +5,7 @@
 #include "core/definitions/goal_list.h"
 #include "core/definitions/idle_sounds.h"
 #include "core/definitions/people_file.h"
+#include "core/refs/file_uses.h"
 
 #include <QSet>
 
@@ -69,6 +70,8 @@ void checkIdleSounds(CheckContext &context)
     const QStringList &lines = file->file.lines;
     checkRecords(context, *entry, lines, "idle-incomplete", QStringLiteral("the kit drops it"));
     const QList<IdleSound> sounds = parseIdleSounds(lines);
+    if (context.index)
+        refs::indexIdleSounds(*context.index, entry->gamePath, lines);
     Findings &findings = context.findings;
     for (qsizetype i = 0; i < sounds.size(); ++i) {
         const IdleSound &sound = sounds[i];
@@ -81,7 +84,7 @@ void checkIdleSounds(CheckContext &context)
             findings.error(entry->gamePath, line + 1, "idle-frame",
                            QStringLiteral("frame %1 is not 0 to 12").arg(quoted(lines[line].trimmed())));
         const QString wav = sound.sound + QStringLiteral(".wav");
-        if (!context.listing.sounds.hasFile(wav))
+        if (context.listing.sounds.lacksFile(wav))
             findings.error(entry->gamePath, line + 2, "idle-sound",
                            QStringLiteral("sound %1 has no %2 in %3").arg(quoted(sound.sound), wav, kSoundsFolder));
     }

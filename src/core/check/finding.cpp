@@ -6,8 +6,17 @@ namespace tav::check {
 
 int CheckReport::count(Severity severity) const
 {
-    return int(std::count_if(findings.begin(), findings.end(),
-                             [severity](const Finding &f) { return f.severity == severity; }));
+    int total = int(std::count_if(findings.begin(), findings.end(),
+                                  [severity](const Finding &f) { return f.severity == severity; }));
+    for (const HiddenFindings &more : hidden)
+        if (more.severity == severity)
+            total += more.count;
+    return total;
+}
+
+QString HiddenFindings::message() const
+{
+    return QStringLiteral("%1 more %2 findings not shown").arg(count).arg(code);
 }
 
 QString quoted(const QString &text)
@@ -19,7 +28,19 @@ QString quoted(const QString &text)
 
 Finding &Findings::add(const QString &file, int line, Severity severity, const char *code, const QString &message)
 {
-    m_report.findings.append({file, line, severity, QString::fromLatin1(code), message, QString(), QString()});
+    const QString codeText = QString::fromLatin1(code);
+    const QString key = file + QLatin1Char('\n') + codeText;
+    if (++m_perFileAndCode[key] > kListedFindingsPerCode) {
+        auto index = m_hiddenIndex.constFind(key);
+        if (index == m_hiddenIndex.constEnd()) {
+            index = m_hiddenIndex.insert(key, m_report.hidden.size());
+            m_report.hidden.append({file, QString(), severity, codeText, 0});
+        }
+        ++m_report.hidden[*index].count;
+        m_unlisted = Finding{};
+        return m_unlisted;
+    }
+    m_report.findings.append({file, line, severity, codeText, message, QString(), QString()});
     return m_report.findings.last();
 }
 

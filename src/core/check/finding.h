@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -31,19 +32,38 @@ struct MacroSummary {
     std::optional<QString> info;
 };
 
+// A report lists at most this many findings of one code in one file; the
+// rest are counted, so a huge file cannot flood the output or the memory.
+inline constexpr int kListedFindingsPerCode = 100;
+
+// The findings of one code in one file past the listed ones.
+struct HiddenFindings {
+    QString file;
+    QString path;
+    Severity severity = Severity::Error;
+    QString code;
+    int count = 0;
+
+    // "4900 more macro-unknown-command findings not shown"
+    QString message() const;
+};
+
 // Everything a check of a game folder found.
 struct CheckReport {
     QList<Finding> findings;
+    QList<HiddenFindings> hidden; // counted, not listed
     QList<MacroSummary> macros;
     int filesChecked = 0;
 
+    // Listed and hidden findings alike.
     int count(Severity severity) const;
 };
 
 // Offending text for a message: in single quotes, cut at 40 characters.
 QString quoted(const QString &text);
 
-// Where the rules put what they find.
+// Where the rules put what they find. Past kListedFindingsPerCode findings
+// of one code in one file, a finding is only counted.
 class Findings {
 public:
     explicit Findings(CheckReport &report)
@@ -66,6 +86,9 @@ public:
 
 private:
     CheckReport &m_report;
+    QHash<QString, int> m_perFileAndCode;    // findings so far of a file and code
+    QHash<QString, qsizetype> m_hiddenIndex; // their entry in the report's hidden ones
+    Finding m_unlisted;                      // what add() gives for a finding only counted
 };
 
 } // namespace tav::check

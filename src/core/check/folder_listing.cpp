@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+#include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -52,8 +54,14 @@ ListedFolder ListedFolder::list(const QString &diskPath, const QString &gamePath
     // The system's own listing: Qt's would turn a name that is not valid
     // text into one it cannot open, or leave it out.
     DIR *dir = diskPath.isEmpty() ? nullptr : ::opendir(QFile::encodeName(diskPath).constData());
-    if (!dir)
+    if (!dir) {
+        if (!diskPath.isEmpty() && errno != ENOENT && errno != ENOTDIR) {
+            folder.m_readError = QString::fromLocal8Bit(std::strerror(errno));
+            if (!folder.m_readError.isEmpty())
+                folder.m_readError[0] = folder.m_readError[0].toLower();
+        }
         return folder;
+    }
     folder.m_exists = true;
     const QString prefix = diskPath.endsWith(QLatin1Char('/')) ? diskPath : diskPath + QLatin1Char('/');
     while (const dirent *entry = ::readdir(dir)) {
@@ -136,6 +144,8 @@ GameListing GameListing::list(const QString &rootOnDisk)
         ListedFolder set = listing.gamedata.subfolder(dataSetFolderName(slot));
         if (set.exists())
             listing.dataSets.append(std::move(set));
+        else if (!set.readError().isEmpty())
+            listing.unreadableDataSets.append(std::move(set));
     }
     return listing;
 }
@@ -149,6 +159,25 @@ const ListedFolder *GameListing::spriteFolder(const QString &name) const
         if (folder.gamePath() == entry->gamePath)
             return &folder;
     return nullptr;
+}
+
+bool GameListing::spriteFolderLacks(const QString &folderName, const QString &file) const
+{
+    if (!grafik.readError().isEmpty())
+        return false;
+    const ListedFolder *folder = spriteFolder(folderName);
+    return !folder || folder->lacksFile(file);
+}
+
+QList<const ListedFolder *> GameListing::unreadable() const
+{
+    QList<const ListedFolder *> folders;
+    for (const ListedFolder *folder : all())
+        if (!folder->readError().isEmpty())
+            folders.append(folder);
+    for (const ListedFolder &folder : unreadableDataSets)
+        folders.append(&folder);
+    return folders;
 }
 
 QList<const ListedFolder *> GameListing::all() const

@@ -26,7 +26,8 @@ struct ListedEntry {
 // as on the game's file system.
 class ListedFolder {
 public:
-    // A folder that does not exist (or is not a folder) lists as empty.
+    // A folder that does not exist (or is not a folder) lists as empty; so
+    // does one that cannot be read, which keeps the reason.
     // shellPath is its path below the game folder as the disk spells it,
     // '/'-separated ("GAMEDATA/UNITS"; empty for the game folder itself).
     static ListedFolder list(const QString &diskPath, const QString &gamePath, const QString &shellPath);
@@ -34,6 +35,9 @@ public:
     const QString &gamePath() const { return m_gamePath; }
     const QString &shellPath() const { return m_shellPath; }
     bool exists() const { return m_exists; }
+    // Why the folder could not be read ("permission denied"); empty when it
+    // was read or does not exist.
+    const QString &readError() const { return m_readError; }
     // Sorted without regard to letter case.
     const QList<ListedEntry> &entries() const { return m_entries; }
     // Names that are not valid text, escaped ("\xff.UNI"): the kit cannot
@@ -43,6 +47,9 @@ public:
     // The entry of a name in any letter case (the first of a clash), or nullptr.
     const ListedEntry *find(const QString &name) const;
     bool hasFile(const QString &name) const;
+    // Whether the folder was read and holds no file of that name: what a
+    // folder that could not be read holds is not known.
+    bool lacksFile(const QString &name) const { return m_readError.isEmpty() && !hasFile(name); }
 
     // Pairs of names that differ only in letter case: the entry listed later
     // and the one it clashes with.
@@ -61,6 +68,7 @@ private:
     QString m_gamePath;
     QString m_shellPath;
     bool m_exists = false;
+    QString m_readError;
     QList<ListedEntry> m_entries;
     QList<ListedEntry> m_namesNotText;
     QHash<QString, qsizetype> m_byName; // upper-cased name -> first entry
@@ -77,11 +85,18 @@ struct GameListing {
     ListedFolder sounds;
     // GAMEDATA\MAPS first, then the slot folders SAVE1 to SAVE5 that exist.
     QList<ListedFolder> dataSets;
+    // Slot folders that are there but could not be read.
+    QList<ListedFolder> unreadableDataSets;
 
     static GameListing list(const QString &rootOnDisk);
 
     // The subfolder of GRAFIK of that name (any letter case), or nullptr.
     const ListedFolder *spriteFolder(const QString &name) const;
+    // Whether GRAFIK and its subfolder of that name were read and hold no
+    // file of that name (a missing subfolder holds none).
+    bool spriteFolderLacks(const QString &folder, const QString &file) const;
+    // The folders that could not be read, each once.
+    QList<const ListedFolder *> unreadable() const;
     // Every listed folder, for the rules that hold in each.
     QList<const ListedFolder *> all() const;
 

@@ -6,12 +6,14 @@
 
 namespace tav::check {
 
-CheckReport checkGameFolder(const QString &rootOnDisk)
+CheckReport checkGameFolder(const QString &rootOnDisk, refs::ReferenceIndex *index)
 {
     const GameListing listing = GameListing::list(rootOnDisk);
     CheckReport report;
     CheckContext context(listing, report);
+    context.index = index;
 
+    checkFolders(context);
     checkNames(context);
     References references;
     references.itemCount = checkItemNames(context);
@@ -34,6 +36,8 @@ CheckReport checkGameFolder(const QString &rootOnDisk)
     for (Finding &finding : report.findings)
         if (finding.path.isEmpty())
             finding.path = listing.shellPathOf(finding.file);
+    for (HiddenFindings &more : report.hidden)
+        more.path = listing.shellPathOf(more.file);
     for (MacroSummary &macro : report.macros)
         macro.path = listing.shellPathOf(macro.file);
     return report;

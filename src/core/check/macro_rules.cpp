@@ -2,14 +2,17 @@
 
 #include "core/common/windows1252.h"
 #include "core/macro/command_vocabulary.h"
+#include "core/macro/macro_file.h"
 #include "core/macro/macro_format.h"
 #include "core/macro/macro_type.h"
+#include "core/refs/file_uses.h"
 
 namespace tav::check {
-namespace {
 
-void checkMacroLine(Findings &findings, const QString &file, int lineNumber, const QString &line)
+void checkMacroLine(Findings &findings, const QString &file, int lineNumber, const QString &line,
+                    const References &references)
 {
+    Q_UNUSED(references);
     const qsizetype percent = line.indexOf(QLatin1Char('%'), lineNumber == 1 ? 1 : 0);
     if (percent >= 0)
         findings.error(file, lineNumber, "macro-percent",
@@ -26,13 +29,10 @@ void checkMacroLine(Findings &findings, const QString &file, int lineNumber, con
                          QStringLiteral("command code %1 is not in the kit's vocabulary").arg(quoted(code)));
 }
 
-} // namespace
-
 void checkMacroText(Findings &findings, const QString &file, const QStringList &lines, const References &references)
 {
-    Q_UNUSED(references);
     for (qsizetype i = 0; i < lines.size(); ++i)
-        checkMacroLine(findings, file, int(i) + 1, lines[i]);
+        checkMacroLine(findings, file, int(i) + 1, lines[i], references);
 }
 
 void checkMacros(CheckContext &context, const References &references)
@@ -43,9 +43,21 @@ void checkMacros(CheckContext &context, const References &references)
         const std::optional<QByteArray> bytes = context.read(entry);
         if (!bytes)
             continue;
-        const TextFile text = TextFile::fromBytes(*bytes);
-        context.warnAboutBareLineEnds(entry, text);
-        checkMacroText(context.findings, entry.gamePath, text.lines, references);
+        // Line by line over the bytes: a macro of any length costs its
+        // bytes and one line at a time.
+        StrayLineEnds ends;
+        refs::MacroUses uses;
+        LineScanner scanner(*bytes, kMacroLoneCr);
+        for (ScannedLine line; scanner.next(line);) {
+            ends.count(line);
+            const QString text = decode1252(line.text);
+            checkMacroLine(context.findings, entry.gamePath, line.number, text, references);
+            if (context.index)
+                uses.addLine(line.number, text);
+        }
+        if (context.index)
+            uses.store(*context.index, entry.gamePath);
+        context.warnAboutStrayLineEnds(entry, ends);
         const MacroInfo info = classifyMacro(*bytes);
         context.findings.report().macros.append({entry.gamePath, QString(), info.type, info.info});
     }

@@ -15,6 +15,11 @@ namespace tav::check {
 // lines as the file holds them; `file` names it in the findings;
 // `references` is what the game's other files hold, for the rules that
 // compare parameters with them.
+// The rules of one line of a macro, numbered from 1; checkMacroText runs it
+// on every line, the checker on each line as it scans a file's bytes.
+void checkMacroLine(Findings &findings, const QString &file, int lineNumber, const QString &line,
+                    const References &references);
+
 void checkMacroText(Findings &findings, const QString &file, const QStringList &lines, const References &references);
 
 } // namespace tav::check

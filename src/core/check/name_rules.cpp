@@ -1,5 +1,7 @@
 #include "core/check/rules.h"
 
+#include "core/refs/reference_index.h"
+
 namespace tav::check {
 namespace {
 
@@ -22,6 +24,17 @@ void checkNameLengths(CheckContext &context, const ListedFolder &folder, const Q
 }
 
 } // namespace
+
+void checkFolders(CheckContext &context)
+{
+    for (const ListedFolder *folder : context.listing.unreadable()) {
+        context.findings
+            .error(folder->gamePath(), 0, "folder-unreadable", QStringLiteral("cannot be read: ") + folder->readError())
+            .note = QStringLiteral("give the user who checks the folder read and search permission on it (chmod)");
+        if (context.index)
+            context.index->addUnread(folder->gamePath(), folder->readError());
+    }
+}
 
 void checkNames(CheckContext &context)
 {

@@ -2,6 +2,7 @@
 
 #include "core/automap/goal_map_rules.h"
 #include "core/common/number_field.h"
+#include "core/refs/file_uses.h"
 #include "core/savegame/hero_state.h"
 #include "core/savegame/inventory.h"
 #include "core/savegame/player_file.h"
@@ -168,7 +169,7 @@ private:
         if (!isWorldPosition(position))
             return;
         const QString name = mapFileName(position);
-        if (!m_dataSet.hasFile(name))
+        if (m_dataSet.lacksFile(name))
             m_findings.warning(m_file, kMapX, "player-map-missing",
                                QStringLiteral("the current MAP %1 is not in %2").arg(name, m_dataSet.gamePath()));
     }
@@ -185,8 +186,11 @@ void checkPlayerFile(CheckContext &context, const ListedFolder &dataSet, const L
 {
     if (!entry)
         return;
-    if (const std::optional<TextFile> file = context.readText(*entry))
+    if (const std::optional<TextFile> file = context.readText(*entry)) {
         PlayerFileCheck(context, dataSet, *entry, file->lines, references).run();
+        if (context.index)
+            refs::indexPlayerFile(*context.index, entry->gamePath, file->lines);
+    }
 }
 
 } // namespace
@@ -197,6 +201,8 @@ std::optional<int> checkItemNames(CheckContext &context)
     if (!items)
         return std::nullopt;
     const QStringList &lines = items->file.lines;
+    if (context.index)
+        refs::indexItemNames(*context.index, items->entry->gamePath, lines);
     if (lines.size() % 2 != 0)
         context.findings.warning(items->entry->gamePath, int(lines.size()), "items-unpaired",
                                  QStringLiteral("the last line has no name line after it and is not read"));

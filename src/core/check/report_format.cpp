@@ -51,6 +51,39 @@ QStringList findingLines(const Finding &finding, const FindingPaths &paths)
     return lines;
 }
 
+namespace {
+
+// Calls finding() for each listed finding in order and hidden() for the
+// findings of a file past the listed ones, after that file's last finding.
+template <typename OnFinding, typename OnHidden>
+void inReportOrder(const CheckReport &report, OnFinding finding, OnHidden hidden)
+{
+    const qsizetype count = report.findings.size();
+    for (qsizetype i = 0; i < count; ++i) {
+        const Finding &current = report.findings[i];
+        finding(current);
+        if (i + 1 < count && report.findings[i + 1].file == current.file)
+            continue;
+        for (const HiddenFindings &more : report.hidden)
+            if (more.file == current.file)
+                hidden(more);
+    }
+}
+
+} // namespace
+
+QStringList reportLines(const CheckReport &report, const FindingPaths &paths)
+{
+    QStringList lines;
+    inReportOrder(
+        report, [&](const Finding &finding) { lines += findingLines(finding, paths); },
+        [&](const HiddenFindings &more) {
+            lines.append(escapeControlCharacters(
+                QStringLiteral("%1: note: %2").arg(paths.shown(more.file, more.path), more.message())));
+        });
+    return lines;
+}
+
 QString summaryLine(const CheckReport &report)
 {
     return QStringLiteral("%1, %2 in %3")
@@ -61,17 +94,28 @@ QString summaryLine(const CheckReport &report)
 QByteArray reportJson(const CheckReport &report, const FindingPaths &paths)
 {
     QJsonArray array;
-    for (const Finding &finding : report.findings) {
-        QJsonObject object{{"path", paths.shellPath(finding.path)},
-                           {"file", finding.file},
-                           {"line", finding.line > 0 ? QJsonValue(finding.line) : QJsonValue()},
-                           {"severity", severityName(finding.severity)},
-                           {"code", finding.code},
-                           {"message", finding.message}};
-        if (!finding.note.isEmpty())
-            object.insert("note", finding.note);
-        array.append(object);
-    }
+    inReportOrder(
+        report,
+        [&](const Finding &finding) {
+            QJsonObject object{{"path", paths.shellPath(finding.path)},
+                               {"file", finding.file},
+                               {"line", finding.line > 0 ? QJsonValue(finding.line) : QJsonValue()},
+                               {"severity", severityName(finding.severity)},
+                               {"code", finding.code},
+                               {"message", finding.message}};
+            if (!finding.note.isEmpty())
+                object.insert("note", finding.note);
+            array.append(object);
+        },
+        [&](const HiddenFindings &more) {
+            array.append(QJsonObject{{"path", paths.shellPath(more.path)},
+                                     {"file", more.file},
+                                     {"line", QJsonValue()},
+                                     {"severity", "note"},
+                                     {"code", more.code},
+                                     {"message", more.message()},
+                                     {"count", more.count}});
+        });
     for (const MacroSummary &macro : report.macros)
         array.append(QJsonObject{{"path", paths.shellPath(macro.path)},
                                  {"file", macro.file},

@@ -15,6 +15,9 @@ struct References {
     std::optional<int> goalCount; // goals in GOALS.DAT, when it could be read
 };
 
+// Folders that cannot be read: one finding each; the other rules say
+// nothing about what such a folder holds.
+void checkFolders(CheckContext &context);
 // File names: too long for the kit, or clashing in letter case.
 void checkNames(CheckContext &context);
 // GAMEDATA\MASTER.PAL.

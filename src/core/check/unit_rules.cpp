@@ -4,6 +4,7 @@
 #include "core/enemy/unit_catalog.h"
 #include "core/enemy/unit_codes.h"
 #include "core/enemy/unit_file.h"
+#include "core/refs/file_uses.h"
 
 #include <algorithm>
 
@@ -120,14 +121,13 @@ private:
         const QString base = m_lines[int(UnitLine::Sprite) - 1];
         const bool boss = stored(UnitLine::Behaviour).value_or(1) < 0;
         const QString folderPath = unitSpriteFolder(boss);
-        const ListedFolder *folder = m_context.listing.spriteFolder(folderPath.section(QLatin1Char('\\'), 1));
         const QString sprite = base + QStringLiteral("U1.SPR");
-        if (!folder || !folder->hasFile(sprite))
+        if (m_context.listing.spriteFolderLacks(folderPath.section(QLatin1Char('\\'), 1), sprite))
             error(int(UnitLine::Sprite), "unit-sprite-missing",
                   QStringLiteral("sprite base name %1 has no %2 in %3").arg(quoted(base), sprite, folderPath));
-        const ListedFolder *units = m_context.listing.spriteFolder(QStringLiteral("UNITS"));
         const QString zombie = base + QStringLiteral("Z1.SPR");
-        if (stored(UnitLine::ZombieLike).value_or(0) != 0 && (!units || !units->hasFile(zombie)))
+        if (stored(UnitLine::ZombieLike).value_or(0) != 0 &&
+            m_context.listing.spriteFolderLacks(QStringLiteral("UNITS"), zombie))
             error(int(UnitLine::ZombieLike), "unit-zombie-sprite",
                   QStringLiteral("is zombie-like, but GRAFIK\\UNITS has no %1").arg(zombie));
     }
@@ -154,8 +154,11 @@ void checkUnits(CheckContext &context)
     for (const ListedEntry &entry : context.listing.units.entries()) {
         if (!entry.name.endsWith(QStringLiteral(".UNI"), Qt::CaseInsensitive))
             continue;
-        if (const std::optional<TextFile> file = context.readText(entry))
+        if (const std::optional<TextFile> file = context.readText(entry)) {
             UnitFileCheck(context, entry, file->lines).run();
+            if (context.index)
+                refs::indexUnitFile(*context.index, entry.gamePath, file->lines);
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #include "core/common/text_file.h"
 
 #include "core/common/file_io.h"
+#include "core/common/line_scanner.h"
 #include "core/common/number_field.h"
 #include "core/common/windows1252.h"
 
@@ -9,25 +10,14 @@ namespace tav {
 TextFile TextFile::fromBytes(const QByteArray &bytes)
 {
     TextFile file;
-    qsizetype start = 0;
-    const qsizetype n = bytes.size();
-    while (start < n) {
-        const qsizetype lf = bytes.indexOf('\n', start);
-        if (lf < 0) {
-            file.lines.append(decode1252(bytes.mid(start)));
-            file.lastLineEnded = false;
-            return file;
-        }
-        qsizetype end = lf;
-        if (end > start && bytes[end - 1] == '\r') {
-            --end;
-        } else if (file.bareLfLines++ == 0) {
-            file.firstBareLfLine = int(file.lines.size()) + 1;
-        }
-        file.lines.append(decode1252(bytes.mid(start, end - start)));
-        start = lf + 1;
+    LineScanner scanner(bytes);
+    ScannedLine line;
+    while (scanner.next(line)) {
+        if (line.end == LineEnd::BareLf && file.bareLfLines++ == 0)
+            file.firstBareLfLine = line.number;
+        file.lines.append(decode1252(line.text));
+        file.lastLineEnded = line.end != LineEnd::None;
     }
-    file.lastLineEnded = true;
     return file;
 }
 

@@ -25,7 +25,7 @@ int byteFor(char16_t unicode)
 
 } // namespace
 
-QString decode1252(const QByteArray &bytes)
+QString decode1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
@@ -60,9 +60,15 @@ QChar upperCaseIn1252(QChar c)
 
 QString upperCaseIn1252(const QString &text)
 {
+    // A text in upper case already is shared, not copied.
+    qsizetype i = 0;
+    while (i < text.size() && upperCaseIn1252(text[i]) == text[i])
+        ++i;
+    if (i == text.size())
+        return text;
     QString upper = text;
-    for (QChar &c : upper)
-        c = upperCaseIn1252(c);
+    for (; i < upper.size(); ++i)
+        upper[i] = upperCaseIn1252(upper[i]);
     return upper;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace tav {
@@ -9,7 +10,7 @@ namespace tav {
 // back, including the five bytes Windows-1252 leaves undefined (they map to
 // the C1 control characters of the same value), so any file survives a
 // decode/encode round trip unchanged.
-QString decode1252(const QByteArray &bytes);
+QString decode1252(QByteArrayView bytes);
 
 // Characters outside the code page become '?'.
 QByteArray encode1252(const QString &text);

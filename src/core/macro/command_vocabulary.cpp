@@ -1,5 +1,6 @@
 #include "core/macro/command_vocabulary.h"
 
+#include <QHash>
 #include <QSet>
 
 namespace tav {
@@ -124,15 +125,27 @@ QStringView commandCode(QStringView text)
     return text.left(3);
 }
 
+const QList<int> &presetsWithCode(const QString &code)
+{
+    // Looked up for every macro line that is read against the presets: once in a table.
+    static const QHash<QString, QList<int>> byCode = [] {
+        QHash<QString, QList<int>> table;
+        const QList<PresetForm> &forms = presetForms();
+        for (int i = 0; i < forms.size(); ++i)
+            table[forms[i].code].append(i);
+        return table;
+    }();
+    static const QList<int> none;
+    const auto found = byCode.constFind(code);
+    return found == byCode.constEnd() ? none : *found;
+}
+
 int firstPresetWithCode(QStringView code)
 {
     if (code.size() != 3)
         return -1;
-    const QList<PresetForm> &forms = presetForms();
-    for (int i = 0; i < forms.size(); ++i)
-        if (forms[i].code == code)
-            return i;
-    return -1;
+    const QList<int> &presets = presetsWithCode(code.toString());
+    return presets.isEmpty() ? -1 : presets.first();
 }
 
 bool isKnownCommandCode(QStringView code)

@@ -60,6 +60,8 @@ QStringView commandCode(QStringView text);
 
 // The first preset whose command code equals `code` exactly, or -1.
 int firstPresetWithCode(QStringView code);
+// Every preset whose command code equals `code` exactly, in the preset order.
+const QList<int> &presetsWithCode(const QString &code);
 
 // Whether `code` (exactly, in upper case) is the code of a preset.
 bool isKnownCommandCode(QStringView code);

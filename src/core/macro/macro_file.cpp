@@ -1,7 +1,6 @@
 #include "core/macro/macro_file.h"
 
 #include "core/common/file_io.h"
-#include "core/common/text_file.h"
 #include "core/common/user_name.h"
 #include "core/common/windows1252.h"
 
@@ -63,7 +62,11 @@ Result<QByteArray> readMacroFile(const GameFolder &folder, const QString &name)
 
 QStringList macroLines(const QByteArray &contents)
 {
-    return TextFile::fromBytes(contents).lines;
+    QStringList lines;
+    LineScanner scanner(contents, kMacroLoneCr);
+    for (ScannedLine line; scanner.next(line);)
+        lines.append(decode1252(line.text));
+    return lines;
 }
 
 } // namespace tav

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/common/game_folder.h"
+#include "core/common/line_scanner.h"
 #include "core/common/result.h"
 
 #include <QByteArray>
@@ -43,6 +44,10 @@ QString replaceMacroQuestion(const QString &name);
 QStringList listMacroNames(const GameFolder &folder);
 
 Result<QByteArray> readMacroFile(const GameFolder &folder, const QString &name);
+
+// How the kit reads a macro's lines, the load dialog, tavtool's dump and
+// check alike: as the editor takes its text, a lone CR ends a line too.
+inline constexpr LoneCr kMacroLoneCr = LoneCr::EndsLine;
 
 // The lines of a macro file as they are read one after another.
 QStringList macroLines(const QByteArray &contents);

@@ -43,6 +43,20 @@ bool holdsLiteralBeyond(const PresetForm &form, int next)
     return false;
 }
 
+// Whether the line's first parameter contradicts a preset that starts with a
+// literal: such a preset is no reading of the line, and is not tried.
+bool firstLiteralDisagrees(QStringView line, qsizetype codeStart, const PresetForm &form)
+{
+    if (form.fields.isEmpty() || form.fields[0].kind != FieldKind::Literal)
+        return false;
+    const qsizetype from = skipBlanks(line, codeStart + 3);
+    if (from >= line.size())
+        return false;
+    const QStringView word = line.mid(from, wordEnd(line, from) - from);
+    const QString &literal = form.fields[0].text;
+    return form.fields[0].joined ? !word.startsWith(literal) : word != literal;
+}
+
 } // namespace
 
 int MacroLine::fieldAt(qsizetype column) const
@@ -126,8 +140,8 @@ MacroLine parseMacroLine(QStringView line)
 
     std::optional<PresetMatch> best;
     const QList<PresetForm> &forms = presetForms();
-    for (int i = firstPresetWithCode(result.code); i >= 0 && i < forms.size(); ++i) {
-        if (forms[i].code != result.code)
+    for (int i : presetsWithCode(result.code)) {
+        if (firstLiteralDisagrees(line, result.codeStart, forms[i]))
             continue;
         PresetMatch match = readAsPreset(line, result.codeStart, i);
         if (!match.literalsAgree || holdsLiteralBeyond(forms[i], match.nextField))

@@ -1,5 +1,6 @@
 #include "core/macro/macro_type.h"
 
+#include "core/common/windows1252.h"
 #include "core/macro/macro_file.h"
 
 namespace tav {
@@ -11,15 +12,17 @@ MacroInfo classifyMacro(const QByteArray &contents)
         result.type = kEmptyMacro;
         return result;
     }
-    const QStringList lines = macroLines(contents);
-    for (const QString &line : lines) {
-        if (line.startsWith(QLatin1Char('%')) || line.startsWith(QLatin1String("POS v")) ||
-            line.startsWith(QLatin1String("POS s")))
+    // The marks are plain ASCII, so the lines are looked at as bytes; only
+    // the info comment is decoded.
+    LineScanner scanner(contents, kMacroLoneCr);
+    for (ScannedLine scanned; scanner.next(scanned);) {
+        const QByteArrayView line = scanned.text;
+        if (line.startsWith('%') || line.startsWith("POS v") || line.startsWith("POS s"))
             result.type = kMapMacro;
-        if (line.startsWith(QLatin1String("POS i")))
+        if (line.startsWith("POS i"))
             result.type = kItemsMacro;
-        if (line.startsWith(QLatin1String("'!")))
-            result.info = line.mid(2);
+        if (line.startsWith("'!"))
+            result.info = decode1252(line.sliced(2));
     }
     return result;
 }

@@ -165,7 +165,9 @@ QStringList playerFileLines(const PlayerState &state)
     out.number(0).number(0);
     for (int p = 0; p < Inventory::kPositions; ++p) {
         const InventorySlot slot = state.inventory.at(p);
-        out.number(slot.item).number(slot.count > 0 ? slot.count - 1 : slot.count);
+        // The file holds one less than the count; a count below 1 is written
+        // as 0, which reads back as 1, so a second save writes the same.
+        out.number(slot.item).number(slot.count > 0 ? slot.count - 1 : 0);
     }
     for (int i = 0; i < HeroState::kWeapons; ++i)
         out.number(hero.weaponState(i)).number(hero.spellKnown(i) ? 1 : 0);

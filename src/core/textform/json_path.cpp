@@ -3,6 +3,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <algorithm>
+
 namespace tav::textform {
 namespace {
 
@@ -113,10 +115,18 @@ QJsonValue withoutKeys(const QJsonValue &value, const QStringList &keys)
         return object;
     }
     if (value.isArray()) {
-        QJsonArray array = value.toArray();
-        for (qsizetype i = 0; i < array.size(); ++i)
-            array[i] = withoutKeys(array[i], keys);
-        return array;
+        // Rebuilt by appending, and only when it holds objects or arrays:
+        // replacing elements in place costs the whole array each time.
+        const QJsonArray array = value.toArray();
+        const bool nested = std::any_of(array.begin(), array.end(), [](const QJsonValue &element) {
+            return element.isObject() || element.isArray();
+        });
+        if (!nested)
+            return value;
+        QJsonArray result;
+        for (const QJsonValue &element : array)
+            result.append(withoutKeys(element, keys));
+        return result;
     }
     return value;
 }

@@ -1,6 +1,8 @@
 // Macro files (.cmd) as JSON: the lines, whether the last one ends in CR LF,
 // and, shown only, the type and info comment the load dialog gives it.
 #include "core/common/text_file.h"
+#include "core/common/windows1252.h"
+#include "core/macro/macro_file.h"
 #include "core/macro/macro_type.h"
 #include "core/textform/formats.h"
 #include "core/textform/json_fields.h"
@@ -26,22 +28,36 @@ public:
     int longestBaseName() const override { return 8; }
     QStringList shownOnly() const override { return {kType, kInfo}; }
 
+    LoneCr loneCr() const override { return kMacroLoneCr; }
+
     Result<QJsonObject> read(const QByteArray &bytes) const override
     {
-        const TextFile file = TextFile::fromBytes(bytes);
+        QJsonArray lines;
+        bool lastLineEnded = false;
+        LineScanner scanner(bytes, kMacroLoneCr);
+        for (ScannedLine line; scanner.next(line);) {
+            lines.append(decode1252(line.text));
+            lastLineEnded = line.end != LineEnd::None;
+        }
         const MacroInfo info = classifyMacro(bytes);
         return QJsonObject{{kType, info.type},
                            {kInfo, info.info ? QJsonValue(*info.info) : QJsonValue()},
-                           {kLines, QJsonArray::fromStringList(file.lines)},
-                           {kFinalLineBreak, !file.lines.isEmpty() && file.lastLineEnded}};
+                           {kLines, lines},
+                           {kFinalLineBreak, lastLineEnded}};
     }
 
     QByteArray write(const QJsonObject &fields) const override
     {
         const QJsonArray lines = arrayAt(fields, kLines);
         TextFile file;
-        for (qsizetype i = 0; i < lines.size(); ++i)
-            file.lines.append(lineValue(lines[i], kLines + QLatin1Char('/') + QString::number(i)));
+        file.lines.reserve(lines.size());
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QString path = kLines + QLatin1Char('/') + QString::number(i);
+            file.lines.append(lineValue(lines[i], path));
+            if (file.lines.last().contains(QLatin1Char('\r')))
+                throw FieldError(path, QStringLiteral("holds a CR; the macro editor ends a line there, so the kit "
+                                                      "would read two lines"));
+        }
         file.lastLineEnded = booleanAt(fields, kFinalLineBreak) || file.lines.isEmpty();
         return file.toBytes();
     }

@@ -17,8 +17,6 @@ namespace {
 
 const QString kFormatKey = QStringLiteral("format");
 const QString kNormalisedKey = QStringLiteral("normalised");
-// A load must settle within this many passes of the reader and the writer.
-constexpr int kPasses = 4;
 
 // Checker rules that look at other files of the folder: a unit's sprite, the
 // item and goal numbers of a savegame, the persons and sounds of an idle
@@ -55,32 +53,29 @@ QJsonObject dumpFields(const TextFormat &format, const QJsonObject &dump)
 
 Result<QJsonObject> dumpBytes(const TextFormat &format, const QByteArray &bytes, const Surroundings &surroundings)
 {
-    Result<QJsonObject> read = format.read(bytes);
+    const Result<QJsonObject> read = format.read(bytes);
     if (!read)
         return read;
-    QJsonObject dump = read.value();
-    QByteArray written;
-    bool settled = false;
-    for (int pass = 0; pass < kPasses && !settled; ++pass) {
-        const QJsonObject fields = dumpFields(format, dump);
-        const Result<QByteArray> bytesWritten = writeFields(format, fields);
-        if (!bytesWritten)
-            return Result<QJsonObject>::failure(QStringLiteral("the kit cannot write this file back: ") +
-                                                bytesWritten.error());
-        written = bytesWritten.value();
-        const Result<QJsonObject> again = format.read(written);
-        if (!again)
-            return Result<QJsonObject>::failure(QStringLiteral("the kit cannot read its own form of this file: ") +
-                                                again.error());
-        settled = dumpFields(format, again.value()) == fields;
-        dump = again.value();
-    }
-    if (!settled)
-        return Result<QJsonObject>::failure(QStringLiteral("the kit's reader and writer do not agree on this file"));
+    // One save: what the kit's writer makes of the file as its reader took
+    // it. A save reaches the file's final form at once, so reading that and
+    // writing it again changes nothing.
+    const QJsonObject fields = dumpFields(format, read.value());
+    const Result<QByteArray> written = writeFields(format, fields);
+    if (!written)
+        return Result<QJsonObject>::failure(QStringLiteral("the kit cannot write this file back: ") + written.error());
+    const Result<QJsonObject> again = format.read(written.value());
+    if (!again)
+        return Result<QJsonObject>::failure(QStringLiteral("the kit cannot read its own form of this file: ") +
+                                            again.error());
+    if (dumpFields(format, again.value()) != fields)
+        return Result<QJsonObject>::failure(
+            QStringLiteral("the kit's reader and writer do not agree on this file: a second save would change it "
+                           "again"));
+    QJsonObject dump = again.value();
     format.addSurroundings(dump, surroundings);
     dump[kFormatKey] = format.id();
-    dump[kNormalisedKey] =
-        QJsonArray::fromStringList(bytes == written ? QStringList() : format.normalisations(bytes, written));
+    dump[kNormalisedKey] = QJsonArray::fromStringList(
+        bytes == written.value() ? QStringList() : format.normalisations(bytes, written.value()));
     return dump;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/line_scanner.h"
 #include "core/common/result.h"
 
 #include <QByteArray>
@@ -43,6 +44,9 @@ public:
     // macro's type): left out when JSON is loaded or compared.
     virtual QStringList shownOnly() const { return {}; }
     virtual void addSurroundings(QJsonObject &, const Surroundings &) const {}
+
+    // What a lone CR in a line is to the format's reader.
+    virtual LoneCr loneCr() const { return LoneCr::InLine; }
 
     // What the writer writes differently from the file as it was read.
     virtual QStringList normalisations(const QByteArray &file, const QByteArray &written) const;

@@ -1,5 +1,6 @@
 #include "run_tavtool.h"
 
+#include "core/check/finding.h"
 #include "core/macro/print_text.h"
 #include "support/sample_faults.h"
 
@@ -9,11 +10,14 @@
 #include <QJsonObject>
 
 #include <gmock/gmock.h>
+
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace tav::test {
 namespace {
 
+using check::kListedFindingsPerCode;
 using ::testing::UnorderedElementsAreArray;
 
 const QString kSampleDir = QStringLiteral(TAV_SOURCE_DIR "/sample");
@@ -83,6 +87,41 @@ TEST(TavtoolCheck, AFaultOfEveryKindIsReportedOnceAndNothingIsWritten)
     EXPECT_TRUE(lines.contains(root + "/GRAFIK/ODD.SPR: warning: width field 75 is not a multiple of 8 (read as 9 pixels)"));
 
     EXPECT_EQ(snapshot(tmp.root()), before);
+}
+
+TEST(TavtoolCheck, AnUnreadableFolderIsOneFindingAndAFloodOfOneCodeIsCountedNotListed)
+{
+    TempGameFolder tmp;
+    copySample(tmp);
+    tmp.write("GAMEDATA/MAKRO/FLOOD.cmd", QByteArray("FOO 1\r\n").repeated(250));
+    // Another user must reach the folder, but not read GRAFIK/UNITS.
+    ASSERT_EQ(::chmod(QFile::encodeName(tmp.root()).constData(), 0755), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(tmp.disk("GRAFIK/UNITS")).constData(), 0), 0);
+    const ToolRun text = runTavtoolAsNobody({"check", "--game-paths", tmp.root()});
+    const ToolRun json = runTavtoolAsNobody({"check", "--format=json", tmp.root()});
+    ::chmod(QFile::encodeName(tmp.disk("GRAFIK/UNITS")).constData(), 0755);
+
+    EXPECT_EQ(text.exitCode, 1) << text.err.toStdString();
+    const QStringList lines = text.out.trimmed().split('\n');
+    EXPECT_EQ(lines.filter("GRAFIK\\UNITS").size(), 2) << text.out.toStdString(); // the finding and its note
+    EXPECT_TRUE(lines.contains("GRAFIK\\UNITS: error: cannot be read: permission denied"));
+    EXPECT_EQ(lines.filter("GAMEDATA\\UNITS\\").size(), 0) << "nothing about the sprites the units need there";
+    EXPECT_EQ(lines.filter("FLOOD.cmd:").filter(": warning: ").size(), kListedFindingsPerCode);
+    EXPECT_EQ(lines.filter("FLOOD.cmd: ").last(),
+              "GAMEDATA\\MAKRO\\FLOOD.cmd: note: 150 more macro-unknown-command findings not shown");
+    EXPECT_TRUE(lines.last().startsWith("1 error, 252 warnings in ")) << lines.last().toStdString();
+
+    const QJsonArray found = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    const auto note = std::find_if(found.begin(), found.end(),
+                                   [](const QJsonValue &v) { return v.toObject()["severity"] == "note"; });
+    ASSERT_NE(note, found.end());
+    EXPECT_EQ(note->toObject(), (QJsonObject{{"path", QDir(tmp.root()).absolutePath() + "/GAMEDATA/MAKRO/FLOOD.cmd"},
+                                             {"file", "GAMEDATA\\MAKRO\\FLOOD.cmd"},
+                                             {"line", QJsonValue()},
+                                             {"severity", "note"},
+                                             {"code", "macro-unknown-command"},
+                                             {"message", "150 more macro-unknown-command findings not shown"},
+                                             {"count", 150}}));
 }
 
 TEST(TavtoolCheck, UsageErrorsAndFoldersThatAreNoGameFolder)

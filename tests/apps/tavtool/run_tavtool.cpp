@@ -3,9 +3,13 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include <unistd.h>
+
 namespace tav::test {
 
-ToolRun runTavtool(const QStringList &arguments, const QString &workingFolder)
+namespace {
+
+ToolRun runProgram(const QString &program, const QStringList &arguments, const QString &workingFolder)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -16,7 +20,7 @@ ToolRun runTavtool(const QStringList &arguments, const QString &workingFolder)
     process.setProcessEnvironment(environment);
     if (!workingFolder.isEmpty())
         process.setWorkingDirectory(workingFolder);
-    process.start(QStringLiteral(TAVTOOL_PATH), arguments);
+    process.start(program, arguments);
     ToolRun run;
     if (!process.waitForFinished(30000)) {
         process.kill();
@@ -28,6 +32,23 @@ ToolRun runTavtool(const QStringList &arguments, const QString &workingFolder)
     run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
     run.err = QString::fromLocal8Bit(process.readAllStandardError());
     return run;
+}
+
+} // namespace
+
+ToolRun runTavtool(const QStringList &arguments, const QString &workingFolder)
+{
+    return runProgram(QStringLiteral(TAVTOOL_PATH), arguments, workingFolder);
+}
+
+ToolRun runTavtoolAsNobody(const QStringList &arguments)
+{
+    if (::geteuid() != 0)
+        return runTavtool(arguments);
+    return runProgram(QStringLiteral("setpriv"),
+                      QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups", QStringLiteral(TAVTOOL_PATH)} +
+                          arguments,
+                      QString());
 }
 
 } // namespace tav::test

@@ -1,3 +1,4 @@
+#include "core/common/line_scanner.h"
 #include "core/common/number_field.h"
 #include "core/common/text_file.h"
 #include "core/common/windows1252.h"
@@ -121,4 +122,35 @@ TEST(Windows1252, UpperCaseStaysInsideTheCodePage)
 {
     EXPECT_EQ(upperCaseIn1252(QString::fromUtf8("orc\u00e4\u00ff\u00b5\u00df")), QString::fromUtf8("ORC\u00c4\u0178\u00b5\u00df"));
     EXPECT_EQ(encode1252(upperCaseIn1252(QString::fromUtf8("\u00b5"))), QByteArray("\xB5"));
+}
+
+TEST(LineScanner, FindsEachLineAndHowItEndsInBothReadings)
+{
+    // Each line as text|end: c CR LF, l bare LF, r lone CR, - none; a lone CR
+    // inside a line is shown as '^'.
+    const struct {
+        QByteArray bytes;
+        LoneCr loneCr;
+        const char *lines;
+    } cases[] = {
+        {"", LoneCr::InLine, ""},
+        {"a\r\nb\nc", LoneCr::InLine, "a|c b|l c|-"},
+        {"a\rb\r\n\r", LoneCr::InLine, "a^b|c ^|-"},
+        {"a\rb\r\n\r", LoneCr::EndsLine, "a|r b|c |r"},
+        {"a\r\r\n\r\r", LoneCr::EndsLine, "a|r |c |r |r"},
+        {"\n\r\n", LoneCr::EndsLine, "|l |c"},
+    };
+    for (const auto &c : cases) {
+        QStringList found;
+        LineScanner scanner(c.bytes, c.loneCr);
+        for (ScannedLine line; scanner.next(line);) {
+            EXPECT_EQ(line.number, found.size() + 1);
+            QString text = QString::fromLatin1(line.text).replace(QLatin1Char('\r'), QLatin1Char('^'));
+            if (line.loneCr >= 0) {
+                EXPECT_EQ(text[line.loneCr], QLatin1Char('^'));
+            }
+            found.append(text + QLatin1Char('|') + QLatin1Char("clr-"[int(line.end)]));
+        }
+        EXPECT_EQ(found.join(QLatin1Char(' ')), QLatin1String(c.lines)) << c.bytes.toStdString();
+    }
 }

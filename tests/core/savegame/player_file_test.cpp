@@ -91,6 +91,18 @@ TEST(PlayerFile, InventoryCountsAreStoredOneLess)
     EXPECT_EQ(back.inventory.at(1), (InventorySlot{0, 0})) << "an empty position has no count";
 }
 
+TEST(PlayerFile, ACountBelowZeroIsWrittenAsZeroSoTheSecondSaveWritesTheSame)
+{
+    for (const char *stored : {"-5 ", "-1 ", " 0 "}) {
+        Lines file;
+        file[3] = " 5 ";
+        file[4] = stored;
+        const QStringList first = playerFileLines(loaded(file.lines));
+        EXPECT_EQ(first[3], " 0 ") << stored;
+        EXPECT_EQ(playerFileLines(loaded(first)), first) << stored;
+    }
+}
+
 TEST(PlayerFile, WeaponStatesSpellsAndTheFixedUpgrades)
 {
     PlayerState state;

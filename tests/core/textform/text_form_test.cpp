@@ -18,6 +18,15 @@ QByteArray unitBytes(const char *description = "Bog warden")
            "\r\nWARDEN\r\n-3 \r\n 2 \r\n 6 \r\n 5 \r\n 400 \r\n 8 \r\n 1 \r\n 0 \r\n 7 \r\n 100 \r\n";
 }
 
+// A savegame of " 0 " lines but for two of them (numbered from 1).
+QByteArray playerBytes(int line, const char *text, int otherLine, const char *otherText)
+{
+    QList<QByteArray> lines(138, " 0 ");
+    lines[line - 1] = text;
+    lines[otherLine - 1] = otherText;
+    return lines.join("\r\n") + "\r\n";
+}
+
 Result<QJsonObject> dumpOf(const QString &name, const QByteArray &bytes)
 {
     const TextFormat *format = formatOf(name, bytes);
@@ -44,6 +53,8 @@ TEST(TextForm, FormsTheWriterWouldChangeAreListedAndTheirDumpLoadsBackToTheSameF
          "the leading header bytes 4f 54 48 45 52 53 56 are written as 54 41 56 53 50 52 01"},
         {"EYE.SPR", sprite + "xyz", "3 bytes after the pixels are not written"},
         {"SKILL.STS", "hard\r\n", "line 1: 'hard' is written ' 1 '"},
+        {"PLAYER.STS", playerBytes(3, " 5 ", 4, "-5 "), "'-5 ' is written ' 0 '"},
+        {"SAY.cmd", "MSG 1 a\rMSG 1 b\r\n", "1 line(s) end in a lone CR (the first is line 1)"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -88,6 +99,7 @@ TEST(TextForm, HostileOrUnfittingJsonIsRefusedNamingTheField)
 {
     const QByteArray unit = QJsonDocument(dumpOf(QStringLiteral("ORC.UNI"), unitBytes()).value()).toJson();
     const QByteArray player = QJsonDocument(dumpOf(QStringLiteral("PLAYER.STS"), QByteArray()).value()).toJson();
+    const QByteArray macro = QJsonDocument(dumpOf(QStringLiteral("SAY.cmd"), "MSG 1 a\r\n").value()).toJson();
     const auto edited = [](QByteArray json, const char *from, const QByteArray &to) { return json.replace(from, to); };
     const struct {
         QByteArray json;
@@ -111,6 +123,7 @@ TEST(TextForm, HostileOrUnfittingJsonIsRefusedNamingTheField)
         {edited(player, "\"attack\": \"", "\"attack\": \"9"), "field 'derived/attack' is \"9"},
         {edited(unit, "\"behaviour\": -3", "\"behaviour\": 0"), "field 'behaviour' is refused by the reader: Line 3"},
         {edited(player, "\"001\": 0", "\"001\": 7"), "field 'fixed/001' is 7, but the kit writes 0"},
+        {edited(macro, "MSG 1 a", "MSG 1 a\\rMSG 1 b"), "field 'lines/0' holds a CR; the macro editor ends a line"},
     };
     for (const auto &c : cases) {
         const Result<QJsonObject> dump = parseDump(c.json);
