@@ -2,6 +2,7 @@
 
 #include "apps/tavtool/tool_command.h"
 #include "core/common/file_io.h"
+#include "core/textform/raw_form.h"
 #include "core/textform/surroundings.h"
 #include "core/textform/text_form.h"
 
@@ -10,7 +11,6 @@
 #include <QJsonDocument>
 
 #include <cstdio>
-#include <functional>
 #include <optional>
 
 namespace tav::tool {
@@ -74,10 +74,16 @@ const char kShowHelp[] = "Usage: tavtool show FILE\n"
                          "\n"
                          "  git config diff.tav.textconv \"tavtool show\"\n"
                          "\n"
+                         "So that a diff never stops at one file, a file the readers refuse is shown\n"
+                         "as '# damaged: REASON' and a file of no format show knows as '# not a known\n"
+                         "game file', each followed by its lines as they are (control characters as\n"
+                         "\\xNN) or, for a sprite or another binary file, 16 bytes a line in hex.\n"
+                         "\n"
                          "Options:\n"
                          "  -h, --help    this help\n"
                          "\n"
-                         "Exit status as for 'tavtool dump'.";
+                         "Exit status: 0 when the file was shown (damaged and unknown files too), 1\n"
+                         "when FILE does not exist or is a folder, 2 on a usage error.";
 
 int failed(const QString &command, const QString &message)
 {
@@ -135,23 +141,13 @@ std::optional<QString> onePath(const QString &command, const QStringList &argume
     return paths.first();
 }
 
-Result<QJsonObject> dumpOf(const GameFile &file, const textform::Surroundings &surroundings)
-{
-    return textform::dumpBytes(*file.format, file.bytes, surroundings);
-}
-
 } // namespace
 
-namespace {
-
-// The common start of dump and show: help, one FILE, its format and its
-// dump; then `print` prints it. `surroundingsOf` finds the item names.
-int runOnDump(const QString &command, const char *help, const QStringList &arguments,
-              const std::function<textform::Surroundings(const QString &path)> &surroundingsOf,
-              const std::function<void(const GameFile &file, const QJsonObject &dump)> &print)
+int runDump(const QStringList &arguments)
 {
+    const QString command = QStringLiteral("dump");
     if (wantsHelp(arguments)) {
-        printOut(QLatin1String(help));
+        printOut(QLatin1String(kDumpHelp));
         return kExitClean;
     }
     int exit = kExitUsage;
@@ -161,38 +157,51 @@ int runOnDump(const QString &command, const char *help, const QStringList &argum
     const GameFile file = openGameFile(command, *path);
     if (!file.format)
         return file.exit;
-    const Result<QJsonObject> dump = dumpOf(file, surroundingsOf(*path));
+    textform::Surroundings surroundings = textform::surroundingsFrom(QFileInfo(*path).absolutePath());
+    if (!surroundings.itemNames)
+        surroundings = textform::surroundingsFrom(QDir::currentPath());
+    const Result<QJsonObject> dump = textform::dumpBytes(*file.format, file.bytes, surroundings);
     if (!dump)
         return failed(command, QStringLiteral("%1 %2").arg(*path, dump.error()));
-    print(file, dump.value());
+    std::fputs(QJsonDocument(dump.value()).toJson(QJsonDocument::Indented).constData(), stdout);
     return kExitClean;
-}
-
-} // namespace
-
-int runDump(const QStringList &arguments)
-{
-    return runOnDump(
-        QStringLiteral("dump"), kDumpHelp, arguments,
-        [](const QString &path) {
-            textform::Surroundings surroundings = textform::surroundingsFrom(QFileInfo(path).absolutePath());
-            if (!surroundings.itemNames)
-                surroundings = textform::surroundingsFrom(QDir::currentPath());
-            return surroundings;
-        },
-        [](const GameFile &, const QJsonObject &dump) {
-            std::fputs(QJsonDocument(dump).toJson(QJsonDocument::Indented).constData(), stdout);
-        });
 }
 
 int runShow(const QStringList &arguments)
 {
-    return runOnDump(
-        QStringLiteral("show"), kShowHelp, arguments,
-        [](const QString &) { return textform::surroundingsFrom(QDir::currentPath()); },
-        [](const GameFile &file, const QJsonObject &dump) {
-            printOut(file.format->showLines(dump).join(QLatin1Char('\n')));
-        });
+    const QString command = QStringLiteral("show");
+    if (wantsHelp(arguments)) {
+        printOut(QLatin1String(kShowHelp));
+        return kExitClean;
+    }
+    int exit = kExitUsage;
+    const std::optional<QString> path = onePath(command, arguments, &exit);
+    if (!path)
+        return exit;
+    const QFileInfo info(*path);
+    if (info.isDir() || !info.exists())
+        return failed(command, info.isDir() ? QStringLiteral("%1 is a folder, not a file").arg(*path)
+                                            : QStringLiteral("%1 does not exist").arg(*path));
+    // From here on show prints what it can and ends with 0, so a diff that
+    // runs it (git's textconv) goes on to show this file and the next.
+    const Result<QByteArray> bytes = readWholeFile(*path);
+    if (!bytes) {
+        printOut(QStringLiteral("# damaged: ") + bytes.error());
+        return kExitClean;
+    }
+    const TextFormat *format = textform::formatOf(info.fileName(), bytes.value());
+    const Result<QJsonObject> dump =
+        format ? textform::dumpBytes(*format, bytes.value(), textform::surroundingsFrom(QDir::currentPath()))
+               : Result<QJsonObject>::failure(QString());
+    QStringList lines;
+    if (dump)
+        lines = format->showLines(dump.value());
+    else
+        lines = QStringList{format ? QStringLiteral("# damaged: ") + dump.error()
+                                   : QStringLiteral("# not a known game file")} +
+                textform::rawShowLines(bytes.value(), format);
+    printOut(lines.join(QLatin1Char('\n')));
+    return kExitClean;
 }
 
 int runLoad(const QStringList &arguments)

@@ -68,7 +68,7 @@ TEST(TavtoolTextForm, RefusalsWriteNothingAndUnknownFilesAreAUsageError)
         {{"load", "bad.json", "GAMEDATA/UNITS/NEW.UNI"}, 1, "field 'description' is a number"},
         {{"load", "bad.json"}, 2, "give FILE.json and TARGET"},
         {{"dump", "GAMEDATA/VERSION.DAT"}, 2, "is not a file dump knows"},
-        {{"show", "GRAFIK/SHORT.SPR"}, 1, "shorter than the 11-byte header"},
+        {{"dump", "GRAFIK/SHORT.SPR"}, 1, "shorter than the 11-byte header"},
         {{"dump", "GAMEDATA/MISSING.UNI"}, 1, "MISSING.UNI"},
     };
     for (const auto &c : cases) {
@@ -94,6 +94,29 @@ TEST(TavtoolTextForm, ShowPrintsASavegameAsNumberedNamedLinesWithItemNames)
     EXPECT_TRUE(show.out.contains("\n115 map/x: \"12\"\n"));
 }
 
+TEST(TavtoolTextForm, ShowPrintsDamagedAndUnknownFilesAsTheyAreAndEndsWithZero)
+{
+    Game game;
+    game.temp.write("GRAFIK/SHORT.SPR", QByteArray("TAVSPR\x01\x00\x00\x01\x00\x07", 12));
+    game.temp.write("GAMEDATA/UNITS/CUT.UNI", "Orc\r\nORC\x01\r\n");
+    game.temp.write("GAMEDATA/VERSION.DAT", "1.0\r\n");
+    const struct {
+        const char *file;
+        const char *out;
+    } cases[] = {
+        {"GRAFIK/SHORT.SPR", "# damaged: states a 0 x 1 sprite%\n00000000: 54 41 56 53 50 52 01 00 00 01 00 07\n"},
+        {"GAMEDATA/UNITS/CUT.UNI", "# damaged: Line 3 of the unit file is not a number.\nOrc\nORC\\x01\n"},
+        {"GAMEDATA/VERSION.DAT", "# not a known game file\n1.0\n"},
+    };
+    for (const auto &c : cases) {
+        const ToolRun show = game.run({"show", c.file});
+        EXPECT_EQ(show.exitCode, 0) << c.file;
+        const QStringList expected = QString::fromLatin1(c.out).split(QLatin1Char('%'));
+        EXPECT_TRUE(show.out.startsWith(expected.first()) && show.out.endsWith(expected.last()))
+            << show.out.toStdString();
+    }
+}
+
 TEST(TavtoolTextForm, GitDiffThroughShowFindsTheChangedRowOfASprite)
 {
     const QString git = QStandardPaths::findExecutable("git");
@@ -110,14 +133,19 @@ TEST(TavtoolTextForm, GitDiffThroughShowFindsTheChangedRowOfASprite)
     };
     QByteArray pixels(3 * 4, '\x10');
     repo.write("GRAFIK/EYE.SPR", spriteFileBytes(3, 4, pixels));
-    repo.write(".gitattributes", "*.SPR diff=tav\n*.spr diff=tav\n");
+    repo.write("GAMEDATA/UNITS/ORC.UNI",
+               "Orc\r\nORC\r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 5 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
+    repo.write(".gitattributes", "*.SPR diff=tav\n*.spr diff=tav\n*.UNI diff=tav\n");
     gitRun({"init", "-q"});
     gitRun({"config", "diff.tav.textconv", QStringLiteral(TAVTOOL_PATH " show")});
     gitRun({"add", "-A"});
     gitRun({"commit", "-q", "-m", "eye"});
     pixels[2 * 3 + 1] = '\xab';
     repo.write("GRAFIK/EYE.SPR", spriteFileBytes(3, 4, pixels));
-    const QString diff = gitRun({"diff"});
+    repo.write("GAMEDATA/UNITS/ORC.UNI", "Orc\r\nORC\r\n"); // cut short: damaged
+    const QString diff = gitRun({"diff"});                  // exits 0 with the damaged file and the one after it
+    EXPECT_TRUE(diff.contains("\n+# damaged: Line 3 of the unit file is not a number.\n")) << diff.toStdString();
+    EXPECT_TRUE(diff.contains("\n-007 health: 5\n")) << diff.toStdString();
     EXPECT_TRUE(diff.contains("\n-row 02: 10 10 10\n+row 02: 10 ab 10\n")) << diff.toStdString();
 }
 
