@@ -2,6 +2,8 @@
 
 #include "apps/tavtool/tool_command.h"
 #include "core/common/file_io.h"
+#include "core/common/game_folder.h"
+#include "core/common/write_place.h"
 #include "core/textform/raw_form.h"
 #include "core/textform/surroundings.h"
 #include "core/textform/text_form.h"
@@ -52,12 +54,18 @@ const char kLoadHelp[] = "Usage: tavtool load [--force] FILE.json TARGET\n"
                          "  - values 'tavtool check' calls an error in that file (rules about other\n"
                          "    files, such as a unit's sprite, are left to 'tavtool check');\n"
                          "  - a TARGET whose name is not of the dump's format, or whose base name is\n"
-                         "    longer than the kit's 8 characters (units, macros, sprites).\n"
-                         "The \"normalised\" list and shown-only members (item names, a macro's type\n"
-                         "and info) are not read.\n"
+                         "    longer than the kit's 8 characters (units, macros, sprites);\n"
+                         "  - a TARGET in a game folder that a link leads out of it, even with\n"
+                         "    --force (the message names the link and where it leads);\n"
+                         "  - without --force, a TARGET that exists, a link that leads nowhere too.\n"
+                         "TARGET is found as the kit finds files, without regard to letter case: for\n"
+                         "warden.uni beside WARDEN.UNI, WARDEN.UNI is written. A replaced file keeps\n"
+                         "its mode, and its owner when run as root. The \"normalised\" list and\n"
+                         "shown-only members (item names, a macro's type and info) are not read.\n"
                          "\n"
                          "Options:\n"
-                         "  --force       replace an existing TARGET\n"
+                         "  --force       replace an existing TARGET; a link standing there is\n"
+                         "                replaced by the file, never written through\n"
                          "  -h, --help    this help\n"
                          "\n"
                          "Exit status: 0 when written, 1 when refused or the write failed, 2 on a\n"
@@ -121,6 +129,31 @@ GameFile openGameFile(const QString &command, const QString &path)
         file.exit = kExitUsage;
     }
     return file;
+}
+
+// Where load writes a TARGET as typed: the file the kit would read under that
+// name, its parts matched without regard to letter case as the game's file
+// system does, so an existing WARDEN.UNI is written for warden.uni.
+QString targetOnDisk(const QString &target)
+{
+    const QString path = QFileInfo(target).absoluteFilePath();
+    const QString gameFolder = gameFolderAround(path);
+    const GameFolder folder(gameFolder.isEmpty() ? QFileInfo(path).path() : gameFolder);
+    return folder.resolve(QDir(folder.root()).relativeFilePath(path));
+}
+
+// Why load may not write TARGET: a link on its way out of the game folder it
+// lies in (even with --force), or, without --force, anything standing at its
+// name, a link that leads nowhere too.
+std::optional<QString> targetRefusal(const QString &target, const QString &onDisk, bool force)
+{
+    if (const Status inside = staysInside(onDisk); !inside)
+        return inside.error();
+    if (force || !entryExists(onDisk))
+        return std::nullopt;
+    const QFileInfo info(onDisk);
+    const QString link = info.isSymLink() ? QStringLiteral(" (a link to %1)").arg(info.symLinkTarget()) : QString();
+    return QStringLiteral("%1 exists already%2; give --force to replace it").arg(target, link);
 }
 
 // The single FILE argument of dump and show, or the exit status of a usage error.
@@ -225,8 +258,9 @@ int runLoad(const QStringList &arguments)
         return usageError(command, QStringLiteral("give FILE.json and TARGET"));
     const QString &jsonPath = paths[0];
     const QString &target = paths[1];
-    if (!force && QFileInfo::exists(target))
-        return failed(command, QStringLiteral("%1 exists already; give --force to replace it").arg(target));
+    const QString onDisk = targetOnDisk(target);
+    if (const std::optional<QString> refusal = targetRefusal(target, onDisk, force))
+        return failed(command, *refusal);
 
     const Result<QByteArray> json = readWholeFile(jsonPath, textform::kLargestDump);
     if (!json)
@@ -258,7 +292,8 @@ int runLoad(const QStringList &arguments)
                                    .arg(errors.size())
                                    .arg(format->id()));
     }
-    if (const Status written = writeFileAtomically(target, bytes.value()); !written)
+    // With --force a link at the target is replaced by the file, not followed.
+    if (const Status written = writeFileAtomically(onDisk, bytes.value(), LinkAtTarget::Replace); !written)
         return failed(command, written.error());
     return kExitClean;
 }

@@ -5,13 +5,18 @@
 #include "core/sprite/sprite_file.h"
 #include "support/temp_game_folder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tav::test {
 namespace {
@@ -53,6 +58,59 @@ TEST(TavtoolTextForm, DumpPrintsJsonAndLoadWritesTheSameBytesOnlyWithForceOverAF
     const ToolRun loaded = game.run({"load", "--force", "warden.json", "GAMEDATA/UNITS/WARDEN.UNI"});
     ASSERT_EQ(loaded.exitCode, 0) << loaded.err.toStdString();
     EXPECT_TRUE(game.temp.read("GAMEDATA/UNITS/WARDEN.UNI").startsWith("Bog w\xe4rden\r\nWARDEN\r\n"));
+}
+
+TEST(TavtoolTextForm, LoadWritesTheFileTheKitReadsKeepingItsModeAndOwner)
+{
+    Game game;
+    game.temp.write("warden.json",
+                    game.run({"dump", "GAMEDATA/UNITS/WARDEN.UNI"}).out.toUtf8().replace("Bog warden", "Bog wraith"));
+    const QByteArray warden = QFile::encodeName(game.temp.disk("GAMEDATA/UNITS/WARDEN.UNI"));
+    ASSERT_EQ(::chmod(warden.constData(), 0640), 0);
+    if (runningAsRoot()) {
+        ASSERT_EQ(::chown(warden.constData(), 65534, 65534), 0);
+    }
+    const ToolRun loaded = game.run({"load", "--force", "warden.json", "gamedata/units/warden.uni"});
+    ASSERT_EQ(loaded.exitCode, 0) << loaded.err.toStdString();
+    EXPECT_EQ(QDir(game.temp.disk("GAMEDATA/UNITS")).entryList(QDir::Files), QStringList{"WARDEN.UNI"});
+    EXPECT_TRUE(game.temp.read("GAMEDATA/UNITS/WARDEN.UNI").startsWith("Bog wraith\r\n"));
+    struct stat status {};
+    ASSERT_EQ(::stat(warden.constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    if (runningAsRoot()) {
+        EXPECT_EQ(status.st_uid, 65534u);
+    }
+}
+
+TEST(TavtoolTextForm, LoadRefusesLinksOutOfTheGameFolderAndReplacesOthersOnlyWithForce)
+{
+    Game game;
+    const QTemporaryDir outside;
+    game.temp.write("warden.json", game.run({"dump", "GAMEDATA/UNITS/WARDEN.UNI"}).out.toUtf8());
+    ASSERT_TRUE(QFile::link(outside.filePath("gone.uni"), game.temp.disk("GAMEDATA/UNITS/GONE.UNI")));
+    ASSERT_TRUE(QFile::link(outside.path(), game.temp.disk("GAMEDATA/UNITS/EXT")));
+    ASSERT_TRUE(QFile::link("NEW.UNI", game.temp.disk("GAMEDATA/UNITS/OLD.UNI")));
+    const struct {
+        QStringList arguments;
+        QString error;
+    } cases[] = {
+        {{"--force", "GAMEDATA/UNITS/GONE.UNI"},
+         "GAMEDATA/UNITS/GONE.UNI is a link to " + outside.filePath("gone.uni") + ", which lies outside GAMEDATA"},
+        {{"--force", "GAMEDATA/UNITS/EXT/X.UNI"},
+         "GAMEDATA/UNITS/EXT is a link to " + outside.path() + ", which lies outside GAMEDATA"},
+        {{"GAMEDATA/UNITS/OLD.UNI"},
+         "GAMEDATA/UNITS/OLD.UNI exists already (a link to " + game.temp.disk("GAMEDATA/UNITS/NEW.UNI") + ")"},
+    };
+    for (const auto &c : cases) {
+        const ToolRun refused = game.run(QStringList{"load", "warden.json"} + c.arguments);
+        EXPECT_EQ(refused.exitCode, 1);
+        EXPECT_TRUE(refused.err.contains(c.error)) << refused.err.toStdString();
+    }
+    EXPECT_TRUE(QDir(outside.path()).isEmpty());
+
+    ASSERT_EQ(game.run({"load", "--force", "warden.json", "GAMEDATA/UNITS/OLD.UNI"}).exitCode, 0);
+    EXPECT_FALSE(QFileInfo(game.temp.disk("GAMEDATA/UNITS/OLD.UNI")).isSymLink()) << "the link is replaced";
+    EXPECT_FALSE(game.temp.exists("GAMEDATA/UNITS/NEW.UNI")) << "not followed";
 }
 
 TEST(TavtoolTextForm, RefusalsWriteNothingAndUnknownFilesAreAUsageError)
