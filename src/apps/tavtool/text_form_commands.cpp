@@ -288,9 +288,9 @@ int runLoad(const QStringList &arguments)
     if (!errors.isEmpty()) {
         for (const QString &error : errors)
             printErr(QStringLiteral("tavtool load: %1: error: %2").arg(jsonPath, error));
-        return failed(command, QStringLiteral("the check finds %1 error(s) in that %2 file; nothing was written")
-                                   .arg(errors.size())
-                                   .arg(format->id()));
+        return failed(
+            command,
+            QStringLiteral("the check finds the errors above in that %1 file; nothing was written").arg(format->id()));
     }
     // With --force a link at the target is replaced by the file, not followed.
     if (const Status written = writeFileAtomically(onDisk, bytes.value(), LinkAtTarget::Replace); !written)

@@ -6,9 +6,10 @@
 
 namespace tav::check {
 
-CheckReport checkGameFolder(const QString &rootOnDisk)
+namespace {
+
+CheckReport checkListing(const GameListing &listing)
 {
-    const GameListing listing = GameListing::list(rootOnDisk);
     CheckReport report;
     CheckContext context(listing, report);
 
@@ -40,6 +41,18 @@ CheckReport checkGameFolder(const QString &rootOnDisk)
     for (MacroSummary &macro : report.macros)
         macro.path = listing.shellPathOf(macro.file);
     return report;
+}
+
+} // namespace
+
+CheckReport checkGameFolder(const QString &rootOnDisk)
+{
+    return checkListing(GameListing::list(rootOnDisk));
+}
+
+CheckReport checkFiles(const FilesInMemory &files)
+{
+    return checkListing(GameListing::ofFiles(files));
 }
 
 } // namespace tav::check

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/check/finding.h"
+#include "core/check/folder_listing.h"
 
 #include <QString>
 
@@ -10,5 +11,9 @@ namespace tav::check {
 // read it, in one pass: every folder is listed once and every file read
 // once, through the kit's own readers. Nothing is written.
 CheckReport checkGameFolder(const QString &rootOnDisk);
+
+// The same checks on a game folder of just the files given in memory, by
+// their game paths: what a file would give before it is written.
+CheckReport checkFiles(const FilesInMemory &files);
 
 } // namespace tav::check

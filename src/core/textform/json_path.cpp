@@ -19,7 +19,10 @@ bool isIndex(const QString &segment, qsizetype *index)
     return true;
 }
 
-QJsonValue withValue(const QJsonValue &node, const QStringList &segments, qsizetype at, const QJsonValue &value)
+// The node with the value set below it. Each container on the way is taken
+// out of its parent while it changes, so none of them is copied: setting
+// every field of a file one after another costs the fields, not their square.
+QJsonValue withValue(QJsonValue node, const QStringList &segments, qsizetype at, const QJsonValue &value)
 {
     if (at == segments.size())
         return value;
@@ -29,14 +32,20 @@ QJsonValue withValue(const QJsonValue &node, const QStringList &segments, qsizet
     // "118" is already there.
     if (!node.isObject() && isIndex(segment, &index)) {
         QJsonArray array = node.toArray();
-        if (index < array.size())
-            array[index] = withValue(array[index], segments, at + 1, value);
-        else if (index == array.size())
+        node = QJsonValue();
+        if (index < array.size()) {
+            QJsonValue child = array.at(index);
+            array[index] = QJsonValue();
+            array[index] = withValue(std::move(child), segments, at + 1, value);
+        } else if (index == array.size()) {
             array.append(withValue(QJsonValue(), segments, at + 1, value));
+        }
         return array;
     }
     QJsonObject object = node.toObject();
-    object[segment] = withValue(object.value(segment), segments, at + 1, value);
+    node = QJsonValue();
+    QJsonValue child = object.take(segment);
+    object.insert(segment, withValue(std::move(child), segments, at + 1, value));
     return object;
 }
 
@@ -66,9 +75,101 @@ QJsonValue valueAt(const QJsonValue &root, const QString &path)
     return node;
 }
 
+struct JsonLayout::Node {
+    QString key;
+    qsizetype leaf = -1; // the leaf's place in the values, for a leaf
+    bool isArray = false;
+    std::vector<Node> children; // an object's in key order
+
+    Node &child(const QString &name)
+    {
+        for (Node &node : children)
+            if (node.key == name)
+                return node;
+        children.push_back(Node{name, -1, false, {}});
+        return children.back();
+    }
+
+    void settle()
+    {
+        qsizetype index = 0;
+        isArray = !children.empty();
+        for (qsizetype i = 0; i < qsizetype(children.size()); ++i)
+            isArray = isArray && isIndex(children[std::size_t(i)].key, &index) && index == i;
+        if (!isArray)
+            std::sort(children.begin(), children.end(), [](const Node &a, const Node &b) { return a.key < b.key; });
+        for (Node &node : children)
+            node.settle();
+    }
+
+    QJsonValue build(const QList<QJsonValue> &values) const
+    {
+        if (children.empty())
+            return leaf >= 0 ? values.value(leaf) : QJsonValue();
+        if (isArray) {
+            QJsonArray array;
+            for (const Node &node : children)
+                array.append(node.build(values));
+            return array;
+        }
+        QJsonObject object;
+        for (const Node &node : children)
+            object.insert(node.key, node.build(values));
+        return object;
+    }
+
+    // As valueAt() finds them: an element by its number, a member by its name.
+    void leaves(const QJsonValue &tree, QList<QJsonValue> &values) const
+    {
+        if (children.empty()) {
+            if (leaf >= 0)
+                values[leaf] = tree;
+            return;
+        }
+        if (isArray && tree.isArray()) {
+            const QJsonArray array = tree.toArray();
+            for (qsizetype i = 0; i < std::min(qsizetype(children.size()), array.size()); ++i)
+                children[std::size_t(i)].leaves(array.at(i), values);
+            return;
+        }
+        const QJsonObject object = tree.toObject();
+        for (const Node &node : children)
+            if (const QJsonValue below = object.value(node.key); !below.isUndefined())
+                node.leaves(below, values);
+    }
+};
+
+JsonLayout::JsonLayout(const QStringList &leafPaths)
+    : m_root(std::make_unique<Node>())
+    , m_leafCount(leafPaths.size())
+{
+    for (qsizetype i = 0; i < leafPaths.size(); ++i) {
+        Node *node = m_root.get();
+        for (const QString &segment : leafPaths[i].split(QLatin1Char('/')))
+            node = &node->child(segment);
+        node->leaf = i;
+    }
+    m_root->settle();
+}
+
+JsonLayout::~JsonLayout() = default;
+
+QJsonObject JsonLayout::build(const QList<QJsonValue> &values) const
+{
+    return m_root->build(values).toObject();
+}
+
+QList<QJsonValue> JsonLayout::leaves(const QJsonObject &tree) const
+{
+    QList<QJsonValue> values(m_leafCount, QJsonValue(QJsonValue::Undefined));
+    m_root->leaves(tree, values);
+    return values;
+}
+
 void setValueAt(QJsonObject &root, const QString &path, const QJsonValue &value)
 {
-    root = withValue(root, path.split(QLatin1Char('/')), 0, value).toObject();
+    QJsonValue tree(std::move(root));
+    root = withValue(std::move(tree), path.split(QLatin1Char('/')), 0, value).toObject();
 }
 
 QString firstDifference(const QJsonValue &a, const QJsonValue &b, const QString &prefix)
@@ -104,8 +205,29 @@ QString firstDifference(const QJsonValue &a, const QJsonValue &b, const QString 
     return prefix.isNull() ? QStringLiteral("") : prefix;
 }
 
+namespace {
+
+bool holdsKey(const QJsonValue &value, const QStringList &keys)
+{
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it)
+            if (keys.contains(it.key()) || holdsKey(it.value(), keys))
+                return true;
+    } else if (value.isArray()) {
+        const QJsonArray array = value.toArray();
+        return std::any_of(array.begin(), array.end(), [&keys](const QJsonValue &v) { return holdsKey(v, keys); });
+    }
+    return false;
+}
+
+} // namespace
+
 QJsonValue withoutKeys(const QJsonValue &value, const QStringList &keys)
 {
+    // Looked for first: a tree without them is given back as it is, uncopied.
+    if (!holdsKey(value, keys))
+        return value;
     if (value.isObject()) {
         QJsonObject object = value.toObject();
         for (const QString &key : keys)

@@ -25,5 +25,23 @@ TEST(JsonPath, SetsAndFindsObjectKeysArrayElementsAndDifferences)
     EXPECT_EQ(flatten(root).first(), QStringLiteral("fixed/001: 0"));
 }
 
+TEST(JsonPath, ALayoutBuildsTheTreeSetValueAtBuildsAndReadsItsLeavesBack)
+{
+    const QStringList paths{"fixed/001", "inventory/0/item", "inventory/1/item", "hero/gold"};
+    const JsonLayout layout(paths);
+    const QList<QJsonValue> values{0, 5, 6, "many"};
+    QJsonObject expected;
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        setValueAt(expected, paths[i], values[i]);
+    EXPECT_EQ(layout.build(values), expected);
+    EXPECT_EQ(layout.leaves(expected), values);
+    QJsonObject partial{{"hero", QJsonObject{{"gold", 7}}},
+                        {"inventory", QJsonObject{{"1", QJsonObject{{"item", 8}}}}}};
+    const QList<QJsonValue> found = layout.leaves(partial);
+    EXPECT_TRUE(found[0].isUndefined());
+    EXPECT_EQ(found[2], QJsonValue(8)) << "an element by its number, as valueAt() finds it";
+    EXPECT_EQ(found[3], QJsonValue(7));
+}
+
 } // namespace
 } // namespace tav::textform
