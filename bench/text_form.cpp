@@ -9,7 +9,7 @@
 // BM_KitLoadsMacro's fastest at the same size, in the same run. Run with
 // --benchmark_repetitions=10 and read the medians.
 #include "core/textform/text_form.h"
-#include "core/macro/command_vocabulary.h"
+#include "support/macro_text.h"
 #include "ui/macro/load_macro_dialog.h"
 #include "ui/macro/macro_editor.h"
 
@@ -30,29 +30,12 @@ using namespace tav;
 
 namespace {
 
-// A macro of `lines` lines as designers write them: commands with their
-// parameters, comments, blank lines between sections.
-QByteArray macroText(int lines)
-{
-    const QStringList &presets = commandPresets();
-    QByteArray text = "'!A long macro for measuring\r\n";
-    for (int i = 1; i < lines; ++i) {
-        if (i % 25 == 0)
-            text += "\r\n";
-        else if (i % 7 == 0)
-            text += "' step " + QByteArray::number(i) + "\r\n";
-        else
-            text += presets[i % presets.size()].toLatin1() + ' ' + QByteArray::number(i) + "\r\n";
-    }
-    return text;
-}
-
 const QByteArray &macro(int lines)
 {
     static std::map<int, QByteArray> macros;
     QByteArray &text = macros[lines];
     if (text.isEmpty())
-        text = macroText(lines);
+        text = bench::macroText(lines);
     return text;
 }
 

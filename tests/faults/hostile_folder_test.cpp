@@ -14,11 +14,9 @@
 
 #include "support/temp_game_folder.h"
 
-#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QFile>
-#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -61,17 +59,6 @@ CellGrid oneRedPixel()
     CellGrid cells;
     cells.set(0, 0, 7);
     return cells;
-}
-
-QByteArray redPng()
-{
-    QImage image(1, 1, QImage::Format_ARGB32);
-    image.fill(QColor(252, 0, 0));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
 }
 
 struct Writer {
@@ -138,7 +125,7 @@ const Writer kWriters[] = {
     {"TavtoolLoadForced", "GAMEDATA/UNITS/WARDEN.UNI", loadUnit(true)},
     {"TavtoolSpriteImport", "GRAFIK/EXT/ORC.SPR",
      [](const TempGameFolder &tmp) {
-         tmp.write("red.png", redPng());
+         tmp.write("red.png", redPngBytes(1, 1));
          run(tmp, "tavtool", {"sprite", "import", "red.png", "\\EXT\\ORC", "--force"});
      }},
 };

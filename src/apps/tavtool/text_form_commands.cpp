@@ -156,9 +156,15 @@ std::optional<QString> targetRefusal(const QString &target, const QString &onDis
     return QStringLiteral("%1 exists already%2; give --force to replace it").arg(target, link);
 }
 
-// The single FILE argument of dump and show, or the exit status of a usage error.
-std::optional<QString> onePath(const QString &command, const QStringList &arguments, int *exit)
+// The single FILE argument of dump and show; nothing, with the exit status,
+// after the help or a usage error.
+std::optional<QString> onePath(const QString &command, const char *help, const QStringList &arguments, int *exit)
 {
+    if (wantsHelp(arguments)) {
+        printOut(QLatin1String(help));
+        *exit = kExitClean;
+        return std::nullopt;
+    }
     QStringList paths;
     for (const QString &argument : arguments) {
         if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-")) {
@@ -179,12 +185,8 @@ std::optional<QString> onePath(const QString &command, const QStringList &argume
 int runDump(const QStringList &arguments)
 {
     const QString command = QStringLiteral("dump");
-    if (wantsHelp(arguments)) {
-        printOut(QLatin1String(kDumpHelp));
-        return kExitClean;
-    }
     int exit = kExitUsage;
-    const std::optional<QString> path = onePath(command, arguments, &exit);
+    const std::optional<QString> path = onePath(command, kDumpHelp, arguments, &exit);
     if (!path)
         return exit;
     const GameFile file = openGameFile(command, *path);
@@ -203,12 +205,8 @@ int runDump(const QStringList &arguments)
 int runShow(const QStringList &arguments)
 {
     const QString command = QStringLiteral("show");
-    if (wantsHelp(arguments)) {
-        printOut(QLatin1String(kShowHelp));
-        return kExitClean;
-    }
     int exit = kExitUsage;
-    const std::optional<QString> path = onePath(command, arguments, &exit);
+    const std::optional<QString> path = onePath(command, kShowHelp, arguments, &exit);
     if (!path)
         return exit;
     const QFileInfo info(*path);
