@@ -6,6 +6,7 @@
 #include "support/macro_text.h"
 #include "ui/macro/load_macro_dialog.h"
 #include "ui/macro/macro_body_edit.h"
+#include "ui/macro/macro_highlighter.h"
 #include "ui/platform/dialogs.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextCursor>
 
 #include <benchmark/benchmark.h>
 
@@ -28,9 +30,12 @@ struct Workshop {
     GameFolder folder{dir.path()};
     Form2 editor{folder};
 
-    Workshop()
+    // Colouring is on, as in the kit, unless switched off here.
+    explicit Workshop(bool colouring = true)
     {
         QDir().mkpath(dir.path() + QStringLiteral("/GAMEDATA/MAKRO"));
+        if (!colouring)
+            delete editor.findChild<MacroHighlighter *>();
         editor.show();
     }
 
@@ -67,9 +72,10 @@ struct Workshop {
 };
 
 // One iteration types a character and takes it back, as two keystrokes.
+// The second argument switches the colouring off (0) or on (1).
 void BM_KeystrokeInAMacroOfLines(benchmark::State &state)
 {
-    Workshop shop;
+    Workshop shop(state.range(1) != 0);
     MacroBodyEdit &body = shop.openForTyping(int(state.range(0)));
     for (auto _ : state) {
         QTest::keyClick(&body, Qt::Key_X);
@@ -78,7 +84,53 @@ void BM_KeystrokeInAMacroOfLines(benchmark::State &state)
     }
     state.counters["lines"] = double(body.blockCount());
 }
-BENCHMARK(BM_KeystrokeInAMacroOfLines)->Arg(10)->Arg(1000)->Arg(20000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KeystrokeInAMacroOfLines)->ArgsProduct({{10, 1000, 20000}, {0, 1}})->Unit(benchmark::kMicrosecond);
+
+// A keystroke that changes the colours of its line, shown before the next:
+// a digit typed at the end of a command line and taken back, each painted.
+void BM_PaintedKeystrokeInACommandLine(benchmark::State &state)
+{
+    Workshop shop(state.range(1) != 0);
+    MacroBodyEdit &body = shop.openForTyping(int(state.range(0)));
+    QTextCursor cursor = body.textCursor();
+    cursor.movePosition(QTextCursor::NextBlock);
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    body.setTextCursor(cursor);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        QTest::keyClick(&body, Qt::Key_7);
+        QApplication::processEvents();
+        QTest::keyClick(&body, Qt::Key_Backspace);
+        QApplication::processEvents();
+    }
+    state.counters["lines"] = double(body.blockCount());
+}
+BENCHMARK(BM_PaintedKeystrokeInACommandLine)->ArgsProduct({{20000}, {0, 1}})->Unit(benchmark::kMicrosecond);
+
+// Completion of an item number with 1,000 items in ITMNAMES.DAT: Ctrl+Space
+// after "ITM + " until the list shows every item with its name, then Escape.
+void BM_CompleteAnItemNumberOfItems(benchmark::State &state)
+{
+    Workshop shop;
+    QByteArray items;
+    for (int i = 1; i <= state.range(0); ++i)
+        items += " " + QByteArray::number(i) + " \r\nItem number " + QByteArray::number(i) + "\r\n";
+    QFile file(shop.dir.path() + QStringLiteral("/GAMEDATA/ITMNAMES.DAT"));
+    file.open(QIODevice::WriteOnly);
+    file.write(items);
+    file.close();
+    MacroBodyEdit &body = shop.editor.body();
+    body.setFocus();
+    QTest::keyClicks(&body, QStringLiteral("ITM + "));
+    auto *list = body.findChild<QListWidget *>(QStringLiteral("CompletionList"));
+    for (auto _ : state) {
+        QTest::keyClick(&body, Qt::Key_Space, Qt::ControlModifier);
+        if (list->count() != state.range(0))
+            state.SkipWithError("the list does not hold every item");
+        QTest::keyClick(&body, Qt::Key_Escape);
+    }
+}
+BENCHMARK(BM_CompleteAnItemNumberOfItems)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // Keystrokes that change the lines: a new line typed as a command, then
 // taken back (twelve keystrokes). Lines moving below the caret repaint the
@@ -116,7 +168,7 @@ BENCHMARK(BM_ReturnInAMacroOfLines)->Arg(10)->Arg(1000)->Arg(20000)->Unit(benchm
 
 void BM_LoadMacroOfLinesThroughTheDialog(benchmark::State &state)
 {
-    Workshop shop;
+    Workshop shop(state.range(1) != 0);
     shop.writeMacro(QStringLiteral("LONG"), int(state.range(0)));
     for (auto _ : state) {
         shop.loadThroughDialog(QStringLiteral("LONG"));
@@ -124,6 +176,6 @@ void BM_LoadMacroOfLinesThroughTheDialog(benchmark::State &state)
     }
     state.counters["lines"] = double(shop.editor.body().blockCount());
 }
-BENCHMARK(BM_LoadMacroOfLinesThroughTheDialog)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadMacroOfLinesThroughTheDialog)->ArgsProduct({{10000, 20000}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -2,6 +2,7 @@
 // command line, with the same core readers and writers as the kit.
 
 #include "apps/tavtool/check_command.h"
+#include "apps/tavtool/lsp_command.h"
 #include "apps/tavtool/sprite_command.h"
 #include "apps/tavtool/text_form_commands.h"
 #include "apps/tavtool/tool_command.h"
@@ -26,6 +27,7 @@ const ToolCommand kCommands[] = {
     {"dump", "print a game file as JSON", tav::tool::runDump},
     {"load", "write a game file from the JSON of dump", tav::tool::runLoad},
     {"show", "print a game file as one field a line, for diffs (git textconv)", tav::tool::runShow},
+    {"lsp", "language server for macro files, for text editors (stdin/stdout)", tav::tool::runLanguageServer},
 };
 
 void printHelp()

@@ -1,7 +1,9 @@
 #include "core/app/window_placement.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <array>
+#include <tuple>
+#include <utility>
 
 namespace tav {
 namespace {
@@ -23,176 +25,217 @@ int keepInside(int start, int length, int low, int high)
     return std::max(low, std::min(start, high - length));
 }
 
-QPoint keepInside(const QRect &area, QPoint at, QSize size)
+qint64 overlap(const QRect &a, const QRect &b)
 {
-    return {keepInside(at.x(), size.width(), area.x(), rightEnd(area)),
-            keepInside(at.y(), size.height(), area.y(), bottomEnd(area))};
+    const QRect common = a.intersected(b);
+    return common.isEmpty() ? 0 : qint64(common.width()) * common.height();
 }
 
-// A window opening here would lie exactly on top of one already there.
-bool coversPlaced(const QList<QRect> &placed, QPoint at)
+qint64 overlap(const QRect &a, const QList<QRect> &others)
 {
-    return std::any_of(placed.begin(), placed.end(), [at](const QRect &r) {
-        return std::abs(r.x() - at.x()) < kCascadeStep / 2 && std::abs(r.y() - at.y()) < kCascadeStep / 2;
-    });
+    qint64 sum = 0;
+    for (const QRect &other : others)
+        sum += overlap(a, other);
+    return sum;
 }
 
-// The cascade first (down and right from the origin), then every other
-// point of the same lattice, row by row.
-QList<QPoint> candidatePositions(const QRect &available)
+QList<QRect> translated(const QList<QRect> &parts, QPoint by)
 {
-    const QPoint origin = available.topLeft() + QPoint(kWindowGap, kWindowGap);
-    const int columns = std::max(1, available.width() / kCascadeStep);
-    const int rows = std::max(1, available.height() / kCascadeStep);
-    QList<QPoint> positions;
-    for (int i = 0; i < std::min(columns, rows); ++i)
-        positions.append(origin + QPoint(i, i) * kCascadeStep);
-    for (int row = 0; row < rows; ++row) {
-        for (int column = 0; column < columns; ++column) {
-            if (row != column)
-                positions.append(origin + QPoint(column, row) * kCascadeStep);
+    QList<QRect> moved;
+    for (const QRect &part : parts)
+        moved.append(part.translated(by));
+    return moved;
+}
+
+// What a place covers, most important first; the smaller the better.
+using Cover = std::array<qint64, 4>;
+
+// Where a span of `length` may start along one axis: the area's ends, the
+// preferred start, and beside or level with each edge, kept inside the area.
+// The cover a place has only changes where one of its edges passes another
+// edge, so the least cover is always at one of these starts.
+QList<int> candidateStarts(int low, int high, int length, int preferred, const QList<std::pair<int, int>> &spans)
+{
+    QList<int> starts{low, high - length, preferred};
+    for (const auto &[from, to] : spans)
+        starts << from - kWindowGap - length << to + kWindowGap << from << to - length;
+    for (int &start : starts)
+        start = keepInside(start, length, low, high);
+    std::sort(starts.begin(), starts.end());
+    starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
+    return starts;
+}
+
+// The place on the area with the least cover; ties nearest `preferred`,
+// then the higher, then the further left. `edges` are the rectangles whose
+// edges a place may line up with.
+template <typename CoverOf>
+QPoint leastCovering(const QRect &area, QSize size, const QList<QRect> &edges, QPoint preferred, CoverOf coverOf)
+{
+    QList<std::pair<int, int>> across;
+    QList<std::pair<int, int>> down;
+    for (const QRect &r : edges) {
+        if (r.isEmpty())
+            continue;
+        across.append({r.x(), rightEnd(r)});
+        down.append({r.y(), bottomEnd(r)});
+    }
+    const QList<int> xs = candidateStarts(area.x(), rightEnd(area), size.width(), preferred.x(), across);
+    const QList<int> ys = candidateStarts(area.y(), bottomEnd(area), size.height(), preferred.y(), down);
+    std::tuple<Cover, qint64, int, int> best;
+    bool found = false;
+    for (const int y : ys) {
+        for (const int x : xs) {
+            const qint64 dx = x - preferred.x();
+            const qint64 dy = y - preferred.y();
+            const auto key = std::make_tuple(coverOf(QRect(QPoint(x, y), size)), dx * dx + dy * dy, y, x);
+            if (!found || key < best) {
+                best = key;
+                found = true;
+            }
         }
     }
-    return positions;
+    return {std::get<3>(best), std::get<2>(best)};
 }
 
 } // namespace
 
-QPoint firstWindowPosition(const QRect &available, const QRect &launchWindow, const QList<QRect> &placed,
-                           QSize size)
+QPoint firstWindowPosition(const QRect &available, const ScreenWindows &screen, QSize size,
+                           const QList<QRect> &ownUncovered, std::optional<QPoint> preferred)
 {
-    const QList<QPoint> candidates = candidatePositions(available);
-    const auto fits = [&](QPoint at) {
-        const QRect r(at, size);
-        return available.contains(r) && !r.intersects(launchWindow);
-    };
-    for (QPoint at : candidates) {
-        if (fits(at) && !coversPlaced(placed, at))
+    const QList<QRect> windows = screen.keptInView + screen.shown;
+    const QList<QRect> edges = windows + screen.keptUncovered + QList<QRect>{screen.launch};
+    return leastCovering(available, size, edges, preferred.value_or(available.topLeft()), [&](const QRect &r) {
+        qint64 uncovered = overlap(r, screen.keptUncovered);
+        for (const QRect &part : ownUncovered)
+            uncovered += overlap(part.translated(r.topLeft()), windows);
+        return Cover{overlap(r, screen.launch), uncovered, overlap(r, screen.keptInView), overlap(r, screen.shown)};
+    });
+}
+
+QPoint firstEditorPosition(const QRect &available, const ScreenWindows &screen, const SpriteWindows &sprite)
+{
+    const int columnHeight = sprite.palette.height() + kWindowGap + sprite.scrapboard.height();
+    const int height = std::max(sprite.editor.height(), columnHeight);
+    for (const QSize &companion : {sprite.scrapboardUnfolded, sprite.scrapboard}) {
+        const QSize footprint(sprite.editor.width() + kWindowGap + std::max(sprite.palette.width(), companion.width()),
+                              height);
+        if (footprint.width() > available.width() || footprint.height() > available.height())
+            continue;
+        const QPoint at = firstWindowPosition(available, screen, footprint, {sprite.canvas});
+        if (!QRect(at, footprint).intersects(screen.launch))
             return at;
     }
-    for (QPoint at : candidates) {
-        if (fits(at))
-            return at;
-    }
-    QPoint at = keepInside(available, available.topLeft() + QPoint(kWindowGap, kWindowGap), size);
-    if (QRect(at, size).intersects(launchWindow))
-        at.setY(std::max(available.y(), launchWindow.y() - kWindowGap - size.height()));
-    return at;
+    return firstWindowPosition(available, screen, sprite.editor, {sprite.canvas});
+}
+
+QPoint unfoldedScrapboardPosition(const QRect &available, const QRect &launch, QPoint editor,
+                                  const SpriteWindows &sprite, const QRect &palette, QPoint scrapboard)
+{
+    const QRect editorRect(editor, sprite.editor);
+    const QList<QRect> kept = translated(sprite.keptClear, editor);
+    const QList<QRect> edges = kept + QList<QRect>{launch, palette, editorRect, QRect(scrapboard, sprite.scrapboard)};
+    // Growing leftwards keeps the right edge where it was.
+    return leastCovering(available, sprite.scrapboardUnfolded, edges, scrapboard, [&](const QRect &r) {
+        return Cover{overlap(r, kept), overlap(r, launch), overlap(r, palette), overlap(r, editorRect)};
+    });
 }
 
 namespace {
 
-// The arrangements beside the editor, in order, for a scrapboard that takes
-// `room` pixels of width at most.
-QList<CompanionPlacement> arrangementsApart(const QRect &available, const QRect &editor, QSize palette,
-                                            QSize scrapboard, int room)
+// How well the scrapboard unfolds in an arrangement, the smaller the
+// better: in its place clear of the editor; elsewhere clear of it; over the
+// editor's controls only, the less of the editor the better; else not
+// acceptably.
+std::pair<int, qint64> unfolding(const QRect &available, const QRect &launch, QPoint editor,
+                                 const SpriteWindows &sprite, const CompanionPlacement &p)
 {
-    const int columnWidth = std::max(palette.width(), room);
+    const QRect palette(p.palette, sprite.palette);
+    const QRect folded(p.scrapboard, sprite.scrapboard);
+    const QRect unfolded(unfoldedScrapboardPosition(available, launch, editor, sprite, palette, p.scrapboard),
+                         sprite.scrapboardUnfolded);
+    const qint64 editorCovered = overlap(unfolded, QRect(editor, sprite.editor));
+    if (!available.contains(unfolded) || unfolded.intersects(launch) || unfolded.intersects(palette) ||
+        overlap(unfolded, translated(sprite.keptClear, editor)) > 0)
+        return {3, 0};
+    if (editorCovered == 0)
+        return {unfolded.contains(folded) ? 0 : 1, 0};
+    return {2, editorCovered};
+}
+
+QList<CompanionPlacement> arrangementsApart(const QRect &available, const QRect &editor, const SpriteWindows &sprite)
+{
+    const QSize palette = sprite.palette;
+    const QSize scrapboard = sprite.scrapboard;
     const int columnHeight = palette.height() + kWindowGap + scrapboard.height();
-    const int columnTop = keepInside(editor.y(), columnHeight, available.y(), bottomEnd(available));
-    const int scrapboardTop = columnTop + palette.height() + kWindowGap;
+    const int top = keepInside(editor.y(), columnHeight, available.y(), bottomEnd(available));
+    const auto column = [&](int paletteX, int scrapboardX, bool paletteAbove) {
+        if (paletteAbove)
+            return CompanionPlacement{{paletteX, top}, {scrapboardX, top + palette.height() + kWindowGap}};
+        return CompanionPlacement{{paletteX, top + scrapboard.height() + kWindowGap}, {scrapboardX, top}};
+    };
+    const int right = rightEnd(editor) + kWindowGap;
+    const int left = editor.x() - kWindowGap;
     const int below = bottomEnd(editor) + kWindowGap;
-
-    const auto column = [&](const QRect &e) {
-        const int x = rightEnd(e) + kWindowGap;
-        return CompanionPlacement{e.topLeft(), {x, columnTop}, {x, scrapboardTop}, false};
-    };
-    const auto row = [&](int x) {
-        return CompanionPlacement{editor.topLeft(), {x, below}, {x + palette.width() + kWindowGap, below}, false};
-    };
-    // The palette right of the editor, the scrapboard below it.
-    const auto split = [&](const QRect &e) {
-        return CompanionPlacement{
-            e.topLeft(),
-            {rightEnd(e) + kWindowGap, keepInside(e.y(), palette.height(), available.y(), bottomEnd(available))},
-            {e.x(), below},
-            false};
-    };
-    // The editor moved left just enough for a companion this wide on its right.
-    const auto movedLeft = [&](int companionWidth) {
-        QRect moved = editor;
-        moved.moveLeft(std::min(editor.x(), rightEnd(available) - companionWidth - kWindowGap - editor.width()));
-        return moved;
-    };
-    const int leftEdge = editor.x() - kWindowGap;
-    const int rowWidth = palette.width() + kWindowGap + room;
+    const int rowX =
+        keepInside(editor.x(), palette.width() + kWindowGap + scrapboard.width(), available.x(), rightEnd(available));
     return {
-        column(editor),
-        {editor.topLeft(),
-         {leftEdge - palette.width(), columnTop},
-         {leftEdge - scrapboard.width(), scrapboardTop},
-         true},
-        column(movedLeft(columnWidth)),
-        split(editor),
-        split(movedLeft(palette.width())),
-        row(keepInside(editor.x(), rowWidth, available.x(), rightEnd(available))),
-        row(available.x()),
+        column(right, right, true),
+        column(right, right, false),
+        {{right, keepInside(editor.y(), palette.height(), available.y(), bottomEnd(available))}, {editor.x(), below}},
+        column(left - palette.width(), left - scrapboard.width(), true),
+        column(left - palette.width(), left - scrapboard.width(), false),
+        {{rowX, below}, {rowX + palette.width() + kWindowGap, below}},
     };
 }
 
-// The scrapboard as wide as it gets, grown away from the editor.
-QRect scrapboardRoomRect(const CompanionPlacement &p, QSize scrapboard, int room)
+// The companions over the editor's controls, off its parts kept clear.
+CompanionPlacement overTheControls(const QRect &available, const QRect &launch, const QRect &editor,
+                                   const SpriteWindows &sprite)
 {
-    const int left = p.scrapboardGrowsLeft ? p.scrapboard.x() + scrapboard.width() - room : p.scrapboard.x();
-    return QRect(QPoint(left, p.scrapboard.y()), QSize(room, scrapboard.height()));
-}
-
-bool onAreaClearOf(const QRect &available, const QRect &launchWindow, const QRect &r)
-{
-    return available.contains(r) && !r.intersects(launchWindow);
-}
-
-// The companions over the editor's controls, off its canvas (see the header).
-CompanionPlacement overTheControls(const QRect &available, const QRect &launchWindow, const QRect &editor,
-                                   const QRect &canvas, QSize palette, QSize scrapboard, int room)
-{
-    const QRect onScreenCanvas = canvas.isEmpty() ? editor : canvas.translated(editor.topLeft());
-    const int rightEdge = rightEnd(available);
-    QPoint pal(rightEdge - palette.width(), keepInside(editor.y(), palette.height(), available.y(),
-                                                       bottomEnd(available)));
-    if (QRect(pal, palette).intersects(launchWindow))
-        pal.setY(std::max(available.y(), launchWindow.y() - kWindowGap - palette.height()));
-    const QRect palRect(pal, palette);
-
-    const auto usable = [&](const QRect &r) {
-        return onAreaClearOf(available, launchWindow, r) && !r.intersects(onScreenCanvas) && !r.intersects(palRect);
-    };
-    // As low as the area goes, below the canvas; room for the unfolded
-    // viewer first, then the folded scrapboard.
-    const QPoint underCanvas(keepInside(editor.x(), room, available.x(), rightEdge),
-                             bottomEnd(available) - scrapboard.height());
-    for (const int width : {room, scrapboard.width()}) {
-        if (usable(QRect(underCanvas, QSize(width, scrapboard.height()))))
-            return {editor.topLeft(), pal, underCanvas, false};
-    }
-    const QPoint underPalette(rightEdge - scrapboard.width(), bottomEnd(palRect) + kWindowGap);
-    if (usable(QRect(underPalette, scrapboard)))
-        return {editor.topLeft(), pal, underPalette, true};
-    return {editor.topLeft(), pal, keepInside(available, underPalette, scrapboard), true};
+    const QList<QRect> kept = translated(sprite.keptClear, editor.topLeft());
+    const QList<QRect> edges = kept + QList<QRect>{launch, editor};
+    const QPoint palette =
+        leastCovering(available, sprite.palette, edges, {rightEnd(available) - sprite.palette.width(), editor.y()},
+                      [&](const QRect &r) {
+                          return Cover{overlap(r, launch), overlap(r, kept), overlap(r, editor), 0};
+                      });
+    const QRect paletteRect(palette, sprite.palette);
+    const QPoint scrapboard = leastCovering(
+        available, sprite.scrapboard, edges + QList<QRect>{paletteRect},
+        {editor.x(), bottomEnd(available) - sprite.scrapboard.height()}, [&](const QRect &r) {
+            return Cover{overlap(r, launch), overlap(r, kept) + overlap(r, paletteRect), overlap(r, editor), 0};
+        });
+    return {palette, scrapboard};
 }
 
 } // namespace
 
-CompanionPlacement placeCompanions(const QRect &available, const QRect &launchWindow, const QRect &editor,
-                                   QSize palette, QSize scrapboard, int scrapboardRoom, const QRect &canvas)
+CompanionPlacement placeCompanions(const QRect &available, const QRect &launch, QPoint editor,
+                                   const SpriteWindows &sprite)
 {
-    for (const int room : {scrapboardRoom, scrapboard.width()}) {
-        const auto fits = [&](const CompanionPlacement &p) {
-            const QRect e(p.editor, editor.size());
-            const QRect pal(p.palette, palette);
-            const QRect scrap = scrapboardRoomRect(p, scrapboard, room);
-            for (const QRect &r : {e, pal, scrap}) {
-                if (!onAreaClearOf(available, launchWindow, r))
-                    return false;
-            }
-            return !e.intersects(pal) && !e.intersects(scrap) && !pal.intersects(scrap);
-        };
-        for (const CompanionPlacement &p : arrangementsApart(available, editor, palette, scrapboard, room)) {
-            if (fits(p))
-                return p;
+    const QRect editorRect(editor, sprite.editor);
+    const auto apart = [&](const CompanionPlacement &p) {
+        const QRect palette(p.palette, sprite.palette);
+        const QRect scrapboard(p.scrapboard, sprite.scrapboard);
+        for (const QRect &r : {palette, scrapboard}) {
+            if (!available.contains(r) || r.intersects(launch) || r.intersects(editorRect))
+                return false;
+        }
+        return !palette.intersects(scrapboard);
+    };
+    std::optional<CompanionPlacement> best;
+    std::pair<int, qint64> bestUnfolding;
+    for (const CompanionPlacement &p : arrangementsApart(available, editorRect, sprite)) {
+        if (!apart(p))
+            continue;
+        const std::pair<int, qint64> u = unfolding(available, launch, editor, sprite, p);
+        if (!best || u < bestUnfolding) {
+            best = p;
+            bestUnfolding = u;
         }
     }
-    return overTheControls(available, launchWindow, editor, canvas, palette, scrapboard, scrapboardRoom);
+    return best ? *best : overTheControls(available, launch, editorRect, sprite);
 }
 
 } // namespace tav

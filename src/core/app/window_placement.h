@@ -5,55 +5,82 @@
 #include <QRect>
 #include <QSize>
 
+#include <optional>
+
 namespace tav {
 
 // All rectangles are outer window rectangles (frame included) in screen
 // pixels; `available` is the screen area that windows may use.
 
-// Pixels between windows placed beside each other, and the cascade step.
+// Pixels between windows placed beside each other.
 constexpr int kWindowGap = 8;
-constexpr int kCascadeStep = 28;
 
-// The first position of a tool window of the given outer size: fully inside
-// the available area, clear of the launch window, and not exactly on top of
-// a window already placed (windows cascade from the top-left corner). When
-// no such position exists, the window stays inside the area as far as its
-// size allows, clear of the launch window if it can be.
-QPoint firstWindowPosition(const QRect &available, const QRect &launchWindow, const QList<QRect> &placed,
-                           QSize size);
-
-// Where the sprite editor's palette and scrapboard go: beside the editor,
-// never over it. `scrapboardRoom` is the widest the scrapboard gets with its
-// animation viewer folded out, so it unfolds without covering the editor.
-struct CompanionPlacement {
-    QPoint editor;     // the editor's (possibly moved) position
-    QPoint palette;
-    QPoint scrapboard; // position of the scrapboard at its current width
-    // The scrapboard grows leftwards (it lies left of the editor): it keeps
-    // its right edge when it widens.
-    bool scrapboardGrowsLeft = false;
+// What is on the screen when a window is placed.
+struct ScreenWindows {
+    QRect launch;               // the launch window; empty while it is not shown
+    QList<QRect> keptUncovered; // parts of windows that no other window covers: the sprite canvas
+    QList<QRect> keptInView;    // what goes with them: the sprite palette, scrapboard, size boxes, file commands
+    QList<QRect> shown;         // the other windows shown
 };
 
-// Puts palette and scrapboard beside the editor, never over it, in the
-// first of these arrangements that lies on the area, clear of the launch
-// window: one above the other to the right of the editor, else to its left,
-// else on its right with the editor moved left just enough; else the palette
-// right of the editor (moved left if need be) and the scrapboard below it,
-// else both side by side below it. Each is tried first with room for the
-// scrapboard's unfolded viewer, then at its folded width (on a screen of
-// 1280 pixels the viewer then unfolds past the screen's edge).
+// The first position of a window of the given outer size: fully on the area
+// and clear of the launch window; never over a part kept uncovered where a
+// clear place exists, else over the least of it; then over the least of what
+// is kept in view, then of the other windows shown; ties go to the place
+// nearest `preferred` (the area's top-left corner when not given).
+// `ownUncovered` are the window's own parts kept uncovered, relative to its
+// top-left corner: they keep off the windows shown in the same way. Where no
+// place is clear of the launch window, the window covers the least of it.
+QPoint firstWindowPosition(const QRect &available, const ScreenWindows &screen, QSize size,
+                           const QList<QRect> &ownUncovered = {}, std::optional<QPoint> preferred = std::nullopt);
+
+// The sprite editor and its companions: the palette and the scrapboard
+// (folded in, and as wide as its animation viewer makes it when unfolded).
+// Parts are relative to the editor's top-left corner.
+struct SpriteWindows {
+    QSize editor;
+    QRect canvas;
+    QList<QRect> keptClear; // the canvas, the size boxes and the file commands
+    QSize palette;
+    QSize scrapboard;
+    QSize scrapboardUnfolded;
+};
+
+// The sprite editor's first position, as firstWindowPosition places a
+// window, with room on its right for its palette and scrapboard where the
+// area has it: first for the unfolded viewer, then for the folded one, else
+// the editor alone.
+QPoint firstEditorPosition(const QRect &available, const ScreenWindows &screen, const SpriteWindows &sprite);
+
+struct CompanionPlacement {
+    QPoint palette;
+    QPoint scrapboard; // folded in
+};
+
+// Puts the palette and the scrapboard beside the editor, never over it, in
+// the first of these arrangements that lies on the area, clear of the launch
+// window: a column right of the editor (palette above), a column right of
+// it (scrapboard above), the palette right of it and the scrapboard below,
+// a column on its left (either way round), both below it. Of those, the
+// first where the unfolded scrapboard grows in its place clear of the editor
+// wins, else the first where it unfolds clear of the editor elsewhere, else
+// the one where it unfolds over the least of the editor and none of the
+// parts kept clear.
 //
-// Where they cannot stand apart (a 1024 x 768 screen), they keep off the
-// editor's canvas (`canvas`, relative to the editor's top-left corner; the
-// whole editor when empty) and cover the editor from its right-hand end,
-// where its controls are: the palette stands at the area's right edge level
-// with the editor's top, over the top of the editor's right-hand column (the
-// drawing colours, the editing functions, the flip buttons), which matter
-// least while the palette is in use; the scrapboard stands as low as the area
-// goes in the blank strip below the canvas, else below the palette. The
-// drawing modes, the sizes, the file commands and the launch window stay in
-// view where the area allows.
-CompanionPlacement placeCompanions(const QRect &available, const QRect &launchWindow, const QRect &editor,
-                                   QSize palette, QSize scrapboard, int scrapboardRoom, const QRect &canvas = QRect());
+// Where they cannot stand apart (a 1024 x 768 screen) they keep off the
+// canvas, the size boxes and the file commands and cover the editor as
+// little as they can: the palette at the area's right edge level with the
+// editor's top, over the editor's right-hand controls; the scrapboard as low
+// as the area goes.
+CompanionPlacement placeCompanions(const QRect &available, const QRect &launch, QPoint editor,
+                                   const SpriteWindows &sprite);
+
+// Where the scrapboard, now at `scrapboard` with its viewer folded in,
+// stands when the viewer unfolds: on the area, clear of the launch window
+// and the palette, over none of the editor's parts kept clear; clear of the
+// editor where it can be, else over as little of it as it can (the
+// right-hand controls); ties nearest where it is.
+QPoint unfoldedScrapboardPosition(const QRect &available, const QRect &launch, QPoint editor,
+                                  const SpriteWindows &sprite, const QRect &palette, QPoint scrapboard);
 
 } // namespace tav

@@ -23,7 +23,7 @@ CheckReport checkListing(const GameListing &listing)
     checkSlots(context);
     checkPlayerFiles(context, references);
     checkUnits(context);
-    checkMacros(context);
+    checkMacros(context, references);
     checkMapFiles(context);
     checkAutomapTable(context);
     checkIdleSounds(context);

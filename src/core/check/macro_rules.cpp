@@ -1,4 +1,4 @@
-#include "core/check/rules.h"
+#include "core/check/macro_rules.h"
 
 #include "core/common/windows1252.h"
 #include "core/macro/command_vocabulary.h"
@@ -6,22 +6,8 @@
 #include "core/macro/macro_format.h"
 #include "core/macro/macro_type.h"
 
-#include <QSet>
-
 namespace tav::check {
 namespace {
-
-// The command codes of the kit's vocabulary, looked up once per line.
-const QSet<QString> &knownCommandCodes()
-{
-    static const QSet<QString> codes = [] {
-        QSet<QString> set;
-        for (const QString &preset : commandPresets())
-            set.insert(commandCode(preset).toString());
-        return set;
-    }();
-    return codes;
-}
 
 void checkMacroLine(Findings &findings, const QString &file, int lineNumber, const QString &line)
 {
@@ -36,15 +22,24 @@ void checkMacroLine(Findings &findings, const QString &file, int lineNumber, con
     if (formatted.isEmpty() || formatted.startsWith(QLatin1Char('\'')) || formatted.startsWith(QLatin1Char('%')))
         return;
     const QString code = upperCaseIn1252(commandCode(formatted).toString());
-    if (!knownCommandCodes().contains(code))
+    if (!isKnownCommandCode(code))
         findings.warning(file, lineNumber, "macro-unknown-command",
                          QStringLiteral("command code %1 is not in the kit's vocabulary").arg(quoted(code)));
 }
 
 } // namespace
 
-void checkMacros(CheckContext &context)
+// Both a file and an editor's text go line by line through checkMacroLine.
+void checkMacroText(Findings &findings, const QString &file, const QStringList &lines, const References &references)
 {
+    Q_UNUSED(references);
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        checkMacroLine(findings, file, int(i) + 1, lines[i]);
+}
+
+void checkMacros(CheckContext &context, const References &references)
+{
+    Q_UNUSED(references);
     for (const ListedEntry &entry : context.listing.macros.entries()) {
         if (!entry.name.endsWith(QStringLiteral(".CMD"), Qt::CaseInsensitive))
             continue;

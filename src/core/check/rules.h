@@ -33,7 +33,7 @@ void checkPlayerFiles(CheckContext &context, const References &references);
 // The unit files of GAMEDATA\UNITS.
 void checkUnits(CheckContext &context);
 // The macro files of GAMEDATA\MAKRO.
-void checkMacros(CheckContext &context);
+void checkMacros(CheckContext &context, const References &references);
 // The MAP files and automap files of every data set, and AUTOMAP.CHT.
 void checkMapFiles(CheckContext &context);
 // GAMEDATA\AUTOMAP.DAT.

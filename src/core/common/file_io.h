@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/posix_file.h"
 #include "core/common/result.h"
 #include "core/common/write_place.h"
 
@@ -55,6 +56,10 @@ Status writeFailure(const QString &diskPath, const QFileDevice &file, int error,
 // The same for a write that failed with the system error `error` (errno),
 // described by reason.
 Status writeFailure(const QString &diskPath, int error, const QString &reason, bool targetExisted = true);
+
+// Writes all of data to an open file descriptor, going on after a write
+// that was interrupted or wrote only part; false on a failure.
+using posix::writeFully;
 
 // A short name for messages: the file name without its folder.
 QString displayName(const QString &diskPath);

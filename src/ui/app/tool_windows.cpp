@@ -72,28 +72,25 @@ void ToolWindows::show(ToolWindow id)
 
 void ToolWindows::placeOnFirstShowing(ToolWindow id, QWidget *window)
 {
-    if (id == ToolWindow::Launch || !m_placed.insert(id).second)
+    // Dialogs keep their own placement.
+    if (id == ToolWindow::Launch || qobject_cast<QDialog *>(window) || !m_placed.insert(id).second)
         return;
     // Before its first showing the window manager takes this as the
     // frame's position.
-    window->move(firstPosition(id, window));
+    window->move(firstPosition(window));
+    keepOnAreaOnceFramed(window);
 }
 
-QPoint ToolWindows::firstPosition(ToolWindow id, QWidget *window) const
+QPoint ToolWindows::firstPosition(QWidget *window) const
 {
     const QWidget *launch = this->window(ToolWindow::Launch);
     const bool launchShown = launch && launch->isVisible();
-    QList<QRect> placed;
-    for (const auto &[otherId, other] : m_windows) {
-        if (other && otherId != id && otherId != ToolWindow::Launch && other->isVisible())
-            placed.append(other->frameGeometry());
-    }
-    // Showing gives a window its layout's size; measure that size now.
-    if (!window->testAttribute(Qt::WA_Resized))
-        window->adjustSize();
-    const QRect outer = outerGeometry(window, launchShown ? launch : nullptr);
-    return firstWindowPosition(availableArea(launchShown ? launch : window),
-                               launchShown ? launch->frameGeometry() : QRect(), placed, outer.size());
+    takeShownSize(window);
+    const QRect area = availableArea(launchShown ? launch : window);
+    const ScreenWindows screen = screenWindows(window);
+    if (auto *editor = qobject_cast<Form12 *>(window))
+        return firstEditorPosition(area, screen, editor->spriteWindows());
+    return firstWindowPosition(area, screen, outerGeometry(window, launchShown ? launch : nullptr).size());
 }
 
 void ToolWindows::showModal(ToolWindow id)

@@ -47,10 +47,11 @@ public:
     static QWidget *createStandardWindow(ToolWindow id, ToolWindows &windows);
 
 private:
-    // Gives a window its first position in this run, on the screen and clear
-    // of the launch window; later showings keep where the user put it.
+    // Gives a tool window its first position in this run, on the screen,
+    // clear of the launch window and where it covers least; later showings
+    // keep where the user put it.
     void placeOnFirstShowing(ToolWindow id, QWidget *window);
-    QPoint firstPosition(ToolWindow id, QWidget *window) const;
+    QPoint firstPosition(QWidget *window) const;
 
     GameFolder m_folder;
     Factory m_factory;

@@ -25,6 +25,7 @@ namespace {
 constexpr int kCellSide = 24;
 
 const QString kNoEntryNote = QStringLiteral("no entry for this square in AUTOMAP.DAT");
+const QString kUnreadableNote = QStringLiteral("AUTOMAP.DAT could not be read");
 
 QPushButton *makeButton(QWidget *parent, const char *name, const char *caption)
 {
@@ -79,7 +80,14 @@ Form4::Form4(const GameFolder &folder, QWidget *parent)
     // The old text stays in the box when a square has no entry; this says so.
     m_entryNote = new QLabel(this);
     m_entryNote->setObjectName(QStringLiteral("EntryNote"));
-    m_entryNote->setMinimumHeight(m_entryNote->fontMetrics().height());
+    // Room for the longest note, so the window keeps its size as notes come and go.
+    QSize noteRoom(0, m_entryNote->fontMetrics().height());
+    for (const QString &note : {kNoEntryNote, kUnreadableNote}) {
+        m_entryNote->setText(note);
+        noteRoom = noteRoom.expandedTo(m_entryNote->sizeHint());
+    }
+    m_entryNote->clear();
+    m_entryNote->setMinimumSize(noteRoom);
 
     auto *command1 = makeButton(this, "Command1", "Launch MAP editor");
     auto *command2 = makeButton(this, "Command2", "MAPEDIT.txt");
@@ -168,7 +176,7 @@ void Form4::Grid_RowColChange()
         m_text3->setText(**entry);
     m_savedEntry.markSaved(m_text3->text());
     if (!entry)
-        m_entryNote->setText(QStringLiteral("AUTOMAP.DAT could not be read"));
+        m_entryNote->setText(kUnreadableNote);
     else
         m_entryNote->setText(entry->has_value() ? QString() : kNoEntryNote);
 }

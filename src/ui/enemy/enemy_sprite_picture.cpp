@@ -42,6 +42,11 @@ EnemySpritePicture::EnemySpritePicture(const GameFolder &folder, QWidget *parent
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_unit, 0, Qt::AlignTop);
     layout->addWidget(m_zombie, 0, Qt::AlignTop);
+    // The zombie picture's room stays when it hides, so nothing in the
+    // window moves while the designer clicks through the sprites.
+    QSizePolicy keepRoom = m_zombie->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    m_zombie->setSizePolicy(keepRoom);
     m_zombie->hide();
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/macro/macro_format.h"
 #include "ui/common/steady_scroll_bar.h"
+#include "ui/macro/macro_text_layout.h"
 #include "ui/platform/dialogs.h"
 
 #include <QMimeData>
@@ -40,6 +41,7 @@ QString blocksText(QTextBlock block, qsizetype count)
 MacroBodyEdit::MacroBodyEdit(QWidget *parent)
     : QPlainTextEdit(parent)
 {
+    setDocument(newMacroTextDocument(this));
     setObjectName(QStringLiteral("Text2"));
     QFont font(QStringLiteral("Courier New"), 12);
     font.setStyleHint(QFont::TypeWriter);

@@ -6,6 +6,7 @@
 #include "ui/common/twips.h"
 #include "ui/macro/load_macro_dialog.h"
 #include "ui/macro/macro_body_edit.h"
+#include "ui/macro/macro_editor_assist.h"
 #include "ui/platform/dialogs.h"
 #include "ui/platform/launcher.h"
 
@@ -104,6 +105,7 @@ Form2::Form2(const GameFolder &folder, QWidget *parent)
 
     m_text2 = new MacroBodyEdit(this);
     m_text2->setGeometry(rectTw(0, kBodyTop, 9600, 5400));
+    new MacroEditorAssist(m_text2, folder, this);
 
     connect(m_command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(m_command2, &QPushButton::clicked, this, &Form2::Command2_Click);

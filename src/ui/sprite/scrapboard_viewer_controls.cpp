@@ -3,25 +3,24 @@
 
 #include "core/sprite/animation_speed.h"
 #include "core/sprite/scrapboard.h"
+#include "ui/common/window_frame.h"
 #include "ui/sprite/magnified_viewer.h"
 #include "ui/sprite/picture_box.h"
 #include "ui/sprite/sprite_icons.h"
 
 #include <QLabel>
-#include <QScreen>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
-
-#include <algorithm>
 
 namespace tav {
 
 void Form14::buildViewerControls(int inside, int width)
 {
-    // The frame count and the speed share the panel's last line.
-    const int half = width / 2;
-    m_framesUsed->setGeometry(inside, 166, half - 2, 20);
+    // The frame count and the speed share the panel's last line, in the
+    // panel's small print and out to its edges: the speed box as wide as its
+    // longest text needs, the count in the rest.
+    m_framesUsed->setFont(m_label2->font());
     m_framesUsed->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     m_speed = new QSpinBox(m_picture4);
@@ -30,9 +29,12 @@ void Form14::buildViewerControls(int inside, int width)
     m_speed->setValue(AnimationSpeed::kStart);
     m_speed->setSuffix(QStringLiteral(" fps"));
     m_speed->setToolTip(QStringLiteral("animation speed in frames per second"));
-    m_speed->setFont(m_framesUsed->font());
+    m_speed->setFont(m_label2->font());
     m_speed->setCursor(Qt::ArrowCursor);
-    m_speed->setGeometry(inside + half - 2, 164, width - half + 2, 22);
+    const int speedWidth = m_speed->sizeHint().width();
+    const int right = kViewerFoldedOut - 2;
+    m_speed->setGeometry(right - speedWidth, 164, speedWidth, 22);
+    m_framesUsed->setGeometry(inside - 2, 166, right - speedWidth - inside + 2, 20);
     connect(m_speed, &QSpinBox::valueChanged, this, &Form14::setAnimationSpeed);
 
     m_magnify = new QToolButton(m_picture4);
@@ -79,16 +81,10 @@ void Form14::showMagnified()
     // The window plays while the viewer does.
     const bool shown = m_magnify->isChecked() && m_viewerOut && isVisible();
     if (shown && !m_magnified->isVisible()) {
-        // Under the scrapboard's right end, on the screen.
+        // Nearest the place under the scrapboard's right end where it
+        // covers least, off the sprite canvas.
         const QRect frame = frameGeometry();
-        QPoint at(frame.right() - MagnifiedViewer::kSide - 8, frame.bottom() + 8);
-        if (const QScreen *screen = this->screen()) {
-            const QRect area = screen->availableGeometry();
-            at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - MagnifiedViewer::kSide - 8)));
-            if (at.y() + MagnifiedViewer::kSide + 30 > area.bottom())
-                at.setY(std::max(area.top(), frame.top() - MagnifiedViewer::kSide - 30));
-        }
-        m_magnified->move(at);
+        placeNewWindow(m_magnified, QPoint(frame.right() - m_magnified->width(), frame.bottom() + kWindowGap));
         m_magnified->show();
     } else if (!shown && m_magnified->isVisible()) {
         m_magnified->hide();

@@ -345,8 +345,24 @@ void Form14::Picture2_DragDrop(int frame, const QString &sourceTag)
 
 void Form14::Command1_Click()
 {
+    const QPoint before = pos();
     m_viewerOut = !m_viewerOut;
     layoutWindow();
+    placeForViewer(before);
+}
+
+void Form14::placeForViewer(QPoint before)
+{
+    if (!isVisible())
+        return;
+    if (m_viewerOut && m_placeUnfolded) {
+        m_foldedAt = before;
+        m_unfoldedAt = m_placeUnfolded(before);
+        move(m_unfoldedAt);
+        return;
+    }
+    if (!m_viewerOut && m_placeUnfolded && pos() == m_unfoldedAt)
+        move(m_foldedAt);
     keepOnScreen();
 }
 
@@ -421,10 +437,7 @@ void Form14::layoutWindow()
 {
     const int strip = stripWidth();
     const int panel = m_viewerOut ? kViewerFoldedOut : kViewerFoldedIn;
-    const int oldWidth = width();
     setFixedSize(strip + panel, kClientHeight);
-    if (m_growsLeft && isVisible())
-        move(pos() - QPoint(width() - oldWidth, 0));
     m_viewport->setGeometry(0, 0, strip, kFrameHeight);
     m_selected->setGeometry(22, kFrameHeight + 3, strip - 25, 15);
     m_buttons->setGeometry(0, kFrameHeight + 20, strip, kClientHeight - kFrameHeight - 20);

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -44,10 +45,13 @@ public:
     const FilmStrip &strip() const { return m_strip; }
     int selectedFrame() const;
     bool viewerFoldedOut() const { return m_viewerOut; }
-    // The window's inner width with the animation viewer folded out.
+    // The window's inner width with the animation viewer folded in and out.
+    int widthWithViewerIn() const { return stripWidth() + kViewerFoldedIn; }
     int widthWithViewerOut() const { return stripWidth() + kViewerFoldedOut; }
-    // A scrapboard left of the editor widens leftwards, away from it.
-    void setGrowsLeft(bool growsLeft) { m_growsLeft = growsLeft; }
+    // Where the window goes as its viewer unfolds, given where it stands
+    // folded (frame positions). Without it the window widens to the right,
+    // kept on the screen.
+    void setUnfoldedPlacement(std::function<QPoint(QPoint folded)> place) { m_placeUnfolded = std::move(place); }
     // `AnimPos`: the slot the viewer shows, 0 before the first frame.
     int AnimPos() const { return m_animPos; }
 
@@ -93,6 +97,9 @@ private:
     void layoutWindow();
     // A wider window moves left rather than over the screen's edge.
     void keepOnScreen();
+    // Moves the window as its viewer unfolds, and back as it folds in when
+    // it was not moved in between.
+    void placeForViewer(QPoint before);
     int stripWidth() const { return m_strip.visibleFrames() * kFrameWidth; }
 
     GameFolder m_folder;
@@ -101,7 +108,9 @@ private:
     const ScreenPalette &m_palette;
     FilmStrip m_strip;
     bool m_viewerOut = false;
-    bool m_growsLeft = false;
+    std::function<QPoint(QPoint)> m_placeUnfolded;
+    QPoint m_foldedAt;
+    QPoint m_unfoldedAt;
     int m_animPos = 0;
     int m_lastX = 0;
 

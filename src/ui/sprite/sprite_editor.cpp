@@ -1,11 +1,9 @@
 #include "ui/sprite/sprite_editor.h"
 
-#include "core/app/window_placement.h"
 #include "core/common/number_field.h"
 #include "core/common/text_file.h"
 #include "core/sprite/handoff_file.h"
 #include "core/sprite/sprite_name.h"
-#include "ui/common/window_frame.h"
 #include "ui/platform/dialogs.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/please_wait.h"
@@ -25,7 +23,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <QToolButton>
 
 namespace tav {
@@ -109,54 +106,11 @@ void Form12::Form_Activate()
     Form14 *scrapboard = scrapboardWindow();
     const bool paletteHidden = palette && !palette->isVisible();
     const bool scrapboardHidden = scrapboard && !scrapboard->isVisible();
-    arrangeCompanions(paletteHidden, scrapboardHidden, false);
+    arrangeCompanions(paletteHidden, scrapboardHidden);
     if (paletteHidden)
         palette->show();
     if (scrapboardHidden)
         scrapboard->show();
-}
-
-void Form12::arrangeCompanions(bool movePalette, bool moveScrapboard, bool mayMoveEditor)
-{
-    if (!m_form8 || !m_form14 || (!movePalette && !moveScrapboard && !mayMoveEditor))
-        return;
-    // Windows not framed yet are measured with the frame of one that is.
-    const QWidget *launch = shownWindow(QStringLiteral("Form1"));
-    const QWidget *framed = isVisible() && frameGeometry() != geometry() ? this : launch;
-    const QRect editor = outerGeometry(this, framed);
-    const QRect palette = outerGeometry(m_form8, framed);
-    const QRect scrapboard = outerGeometry(m_form14, framed);
-    const int room = scrapboard.width() - m_form14->width() + m_form14->widthWithViewerOut();
-    const QRect launchFrame = launch ? launch->frameGeometry() : QRect();
-    // The canvas within the frame: the borders at the sides and the bottom
-    // are alike, the title bar is above.
-    const int border = (editor.width() - width()) / 2;
-    const QRect canvas = m_canvas->geometry().translated(border, editor.height() - height() - border);
-    const CompanionPlacement placement =
-        placeCompanions(availableArea(this), launchFrame, editor, palette.size(), scrapboard.size(), room, canvas);
-    // Each window is moved only while the window manager has not mapped
-    // it, so the position is taken as its frame's.
-    if (mayMoveEditor && placement.editor != editor.topLeft())
-        move(placement.editor);
-    if (movePalette)
-        m_form8->move(placement.palette);
-    if (moveScrapboard) {
-        m_form14->move(placement.scrapboard);
-        m_form14->setGrowsLeft(placement.scrapboardGrowsLeft);
-    }
-}
-
-void Form12::showEvent(QShowEvent *event)
-{
-    // The first showing may move the editor left to make room for its
-    // palette and scrapboard.
-    if (!event->spontaneous() && !m_arranged) {
-        m_arranged = true;
-        paletteWindow();
-        scrapboardWindow();
-        arrangeCompanions(false, false, true);
-    }
-    QWidget::showEvent(event);
 }
 
 bool Form12::event(QEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/window_placement.h"
 #include "core/common/game_folder.h"
 #include "core/sprite/drawing_tools.h"
 #include "core/sprite/onion_skin.h"
@@ -54,6 +55,9 @@ public:
     Scrapboard &scrapboard() { return m_scrapboard; }
     // The scrapboard window, loaded on first use and again after it was closed.
     Form14 *scrapboardWindow();
+    // The editor's and its companions' outer sizes and the parts of the
+    // editor they keep off, for placing them on the screen.
+    SpriteWindows spriteWindows();
 
     void Form_Activate();
     void Command1_Click();
@@ -109,15 +113,17 @@ Q_SIGNALS:
 protected:
     bool event(QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildControls();
     void connectOperations();
-    // Puts the palette and the scrapboard beside the editor, never over it.
-    void arrangeCompanions(bool movePalette, bool moveScrapboard, bool mayMoveEditor);
+    // Puts the palette and the scrapboard beside the editor, never over it
+    // (sprite_editor_placement.cpp).
+    void arrangeCompanions(bool movePalette, bool moveScrapboard);
+    // Where the scrapboard, now at `folded`, goes as its viewer unfolds.
+    QPoint unfoldedScrapboardPlace(QPoint folded);
     void connectDocument();
     void sizeChange(QLineEdit *box, void (SpriteDocument::*set)(int));
     void showColours();
@@ -145,9 +151,10 @@ private:
     OnionSkin m_onion{m_scrapboard, m_palette};
     QPointer<Form8> m_form8;
     QPointer<Form14> m_form14;
-    bool m_arranged = false;
 
     SpriteCanvas *m_canvas = nullptr;
+    QWidget *m_sizeBox = nullptr;
+    QWidget *m_fileBox = nullptr;
     SpritePreview *m_preview = nullptr;
     ColourSwatch *m_lColor = nullptr;
     ColourSwatch *m_rColor = nullptr;

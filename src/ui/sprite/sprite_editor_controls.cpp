@@ -2,6 +2,7 @@
 #include "ui/sprite/sprite_editor.h"
 
 #include "ui/common/artwork.h"
+#include "ui/common/window_frame.h"
 #include "ui/sprite/colour_swatch.h"
 #include "ui/sprite/image_file_drop.h"
 #include "ui/sprite/onion_skin_controls.h"
@@ -66,6 +67,7 @@ QLabel *label(const QString &text, QWidget *parent)
 void Form12::buildControls()
 {
     m_canvas = new SpriteCanvas(m_document, m_tools, m_palette, this);
+    keepUncovered(m_canvas);
     m_preview = new SpritePreview(m_document.Matrix(), m_palette, this);
 
     // Preview, cursor, drawing mode, size and undo.
@@ -108,6 +110,8 @@ void Form12::buildControls()
     connect(modeGroup, &QButtonGroup::idClicked, &m_tools, &DrawingTools::Tool_Click);
 
     auto *sizeBox = new QGroupBox(QStringLiteral("Sprite size"), this);
+    m_sizeBox = sizeBox;
+    keepInView(sizeBox);
     auto *sizeLayout = new QGridLayout(sizeBox);
     m_xSize = numberBox(QStringLiteral("XSize"), false, sizeBox);
     m_ySize = numberBox(QStringLiteral("YSize"), false, sizeBox);
@@ -193,6 +197,8 @@ void Form12::buildControls()
 
     // The sprite's name and the file commands.
     auto *fileBox = new QGroupBox(QStringLiteral("Sprite filename"), this);
+    m_fileBox = fileBox;
+    keepInView(fileBox);
     auto *fileLayout = new QGridLayout(fileBox);
     fileLayout->setVerticalSpacing(2);
     m_filename = new QLineEdit(fileBox);

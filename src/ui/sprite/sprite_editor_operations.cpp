@@ -57,6 +57,7 @@ Form14 *Form12::scrapboardWindow()
         paletteWindow();
         m_form14 = new Form14(m_folder, m_scrapboard, m_document, m_palette, this);
         connect(this, &Form12::backgroundColourChanged, m_form14, &Form14::repaintThumbnails);
+        m_form14->setUnfoldedPlacement([this](QPoint folded) { return unfoldedScrapboardPlace(folded); });
     }
     return m_form14;
 }

@@ -1,6 +1,7 @@
 #include "ui/automap/map_overview.h"
 #include "ui/platform/please_wait.h"
 
+#include "support/control_places.h"
 #include "support/scripted_platform.h"
 #include "support/temp_game_folder.h"
 
@@ -153,4 +154,18 @@ TEST_F(MapOverview, ASquareWithoutAnEntryKeepsTheOldTextSaysSoAndSavesNothing)
     select(6, 6);
     EXPECT_EQ(text("Text3"), "Newest text");
     EXPECT_EQ(note(), "AUTOMAP.DAT could not be read");
+}
+
+TEST_F(MapOverview, KeepsItsSizeAndButtonsInPlaceWhileTheSquaresAreClickedThrough)
+{
+    open().show();
+    const QStringList buttons{"Command1", "Command2", "Command3", "Command4", "Command5"};
+    const QList<QRect> first = test::controlPlaces(form.get(), buttons);
+    // With an entry, without one, and with the table unreadable.
+    for (const QPoint square : {QPoint(5, 12), QPoint(2, 2), QPoint(5, 12), QPoint(6, 6)}) {
+        if (square == QPoint(6, 6))
+            QFile::remove(tmp.disk("GAMEDATA/AUTOMAP.DAT"));
+        select(square.x(), square.y());
+        EXPECT_EQ(test::controlPlaces(form.get(), buttons), first) << square.x() << "/" << square.y();
+    }
 }

@@ -1,6 +1,7 @@
 #include "ui/enemy/enemy_editor.h"
 #include "ui/enemy/up_down.h"
 
+#include "support/control_places.h"
 #include "support/scripted_platform.h"
 #include "support/temp_game_folder.h"
 #include "../../core/enemy/crlf_lines.h"
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -423,4 +426,24 @@ TEST(EnemyEditor, ShowsTheChosenSpritesPicturesAtTwiceTheirSizeInThePalettesColo
     f.sprites()->setCurrentRow(1);
     f.sprites()->setCurrentRow(0);
     EXPECT_EQ(picture("UnitPicture")->text(), "no sprite file");
+}
+
+TEST(EnemyEditor, KeepsItsSizeAndButtonsInPlaceWhileTheSpritesAreClickedThrough)
+{
+    EditorFixture f;
+    f.editor->show();
+    const QStringList buttons{"Command1", "Command2", "Command3", "Command5", "Command4"};
+    const QList<QRect> first = test::controlPlaces(f.editor.get(), buttons);
+    const std::function<void()> steps[] = {
+        [&f] { f.sprites()->setCurrentRow(1); },        // GNASH: no zombie picture
+        [&f] { f.sprites()->setCurrentRow(0); },        // BOGL: with it
+        [&f] { f.check("Check2")->setChecked(false); }, // not zombie-like
+        [&f] { f.check("Check3")->setChecked(true); },  // the boss sprites
+        [&f] { f.sprites()->setCurrentRow(1); },        // KING, zombie-like again
+        [&f] { f.check("Check3")->setChecked(false); },
+    };
+    for (const auto &step : steps) {
+        step();
+        EXPECT_EQ(test::controlPlaces(f.editor.get(), buttons), first);
+    }
 }

@@ -1,3 +1,4 @@
+#include "ui/common/window_frame.h"
 #include "ui/platform/dialogs.h"
 #include "ui/platform/help_list_window.h"
 #include "ui/platform/launcher.h"
@@ -188,4 +189,16 @@ TEST(StartCommand, AHelpFolderTheDesktopCannotOpenIsListedAndItsTextsOpenClearOf
     EXPECT_NE(shown[0]->frameGeometry().topLeft(), list->frameGeometry().topLeft());
     delete shown[0];
     delete list;
+}
+
+TEST(WindowFrame, AWindowPlacedOverAnEdgeComesBackOnTheScreenOnceShown)
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget window;
+    window.resize(300, 200);
+    window.move(area.right() - 100, area.bottom() - 50);
+    keepOnAreaOnceFramed(&window);
+    window.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(area.contains(window.frameGeometry()));
 }

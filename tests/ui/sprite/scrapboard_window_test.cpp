@@ -1,10 +1,15 @@
+#include "ui/common/window_frame.h"
+#include "ui/platform/help_list_window.h"
+#include "ui/platform/text_window.h"
 #include "ui/sprite/batch_rename_dialog.h"
+#include "ui/sprite/magnified_viewer.h"
 #include "ui/sprite/picture_box.h"
 #include "ui/sprite/scrapboard_window.h"
 #include "ui/sprite/sprite_drag.h"
 #include "ui/sprite/sprite_editor.h"
 
 #include "sprite_ui_support.h"
+#include "support/control_places.h"
 #include "support/scripted_platform.h"
 
 #include <QCheckBox>
@@ -16,6 +21,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -272,4 +278,25 @@ TEST_F(ScrapboardFixture, BatchRenameNamesTheFilledFramesOfTheSeries)
     child<QToolButton>("Command3")->click();
     EXPECT_EQ(label(0), "\\UNITS\\WALK1");
     EXPECT_EQ(label(3), "\\OLD4");
+}
+
+TEST_F(ScrapboardFixture, TheKitsOwnWindowsShowTheirCaptionsAndTextsWhole)
+{
+    // The unfolded viewer at its longest texts, and the magnified viewer.
+    child<QToolButton>("Command1")->click();
+    child<QSlider>("Slider1")->setValue(12);
+    child<QSpinBox>("Speed")->setValue(30);
+    child<QToolButton>("Magnify")->click();
+    // The help texts' list and a text, as the kit shows them without a
+    // desktop program.
+    tmp.write("HELP/Sprites.txt", "Drawing sprites\r\n");
+    platform::HelpListWindow help(tmp.disk("HELP"));
+    platform::TextWindow text(tmp.disk("HELP/Sprites.txt"));
+    ASSERT_TRUE(help.reload() && text.reload());
+    for (QWidget *window : QList<QWidget *>{&help, &text}) {
+        placeNewWindow(window);
+        window->show();
+    }
+    for (const QWidget *window : QList<QWidget *>{board, board->magnifiedViewer(), &help, &text})
+        EXPECT_EQ(test::cutTexts(window).join(", ").toStdString(), "") << window->objectName().toStdString();
 }
