@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace tav::textform {
 namespace {
@@ -253,8 +254,91 @@ QJsonValue withoutKeys(const QJsonValue &value, const QStringList &keys)
     return value;
 }
 
+namespace {
+
+// Appends a string as a JSON string literal, as QJsonDocument writes it
+// (text beyond ASCII as it is, in UTF-8 when printed).
+void appendJsonString(QString &out, const QString &text)
+{
+    out.reserve(out.size() + text.size() + 2);
+    out += QLatin1Char('"');
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '"':
+            out += QLatin1String("\\\"");
+            break;
+        case '\\':
+            out += QLatin1String("\\\\");
+            break;
+        case '\b':
+            out += QLatin1String("\\b");
+            break;
+        case '\f':
+            out += QLatin1String("\\f");
+            break;
+        case '\n':
+            out += QLatin1String("\\n");
+            break;
+        case '\r':
+            out += QLatin1String("\\r");
+            break;
+        case '\t':
+            out += QLatin1String("\\t");
+            break;
+        default:
+            if (c.unicode() < 0x20)
+                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            else
+                out += c;
+        }
+    }
+    out += QLatin1Char('"');
+}
+
+// Appends "path: value" lines to `lines`. `path` is one buffer that grows and
+// shrinks as the walk goes down and up, so a line costs one string.
+void flattenInto(QStringList &lines, const QJsonValue &value, QString &path)
+{
+    const qsizetype length = path.size();
+    const auto descend = [&](const auto &segment, const QJsonValue &below) {
+        if (length > 0)
+            path += QLatin1Char('/');
+        path += segment;
+        flattenInto(lines, below, path);
+        path.truncate(length);
+    };
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it)
+            descend(it.key(), it.value());
+    } else if (value.isArray()) {
+        const QJsonArray array = value.toArray();
+        char digits[24];
+        for (qsizetype i = 0; i < array.size(); ++i)
+            descend(QLatin1String(digits, std::snprintf(digits, sizeof digits, "%lld", qint64(i))), array[i]);
+        if (array.isEmpty())
+            lines.append(path + QStringLiteral(": []"));
+    } else {
+        QString line = path + QStringLiteral(": ");
+        if (value.isString())
+            appendJsonString(line, value.toString());
+        else
+            line += jsonText(value);
+        lines.append(line);
+    }
+}
+
+} // namespace
+
 QString jsonText(const QJsonValue &value)
 {
+    // Strings are most of what a text form shows: written here, not through
+    // a whole JSON document each.
+    if (value.isString()) {
+        QString text;
+        appendJsonString(text, value.toString());
+        return text;
+    }
     QJsonArray wrapper{value};
     QString text = QString::fromUtf8(QJsonDocument(wrapper).toJson(QJsonDocument::Compact));
     return text.mid(1, text.size() - 2);
@@ -263,19 +347,8 @@ QString jsonText(const QJsonValue &value)
 QStringList flatten(const QJsonValue &value, const QString &prefix)
 {
     QStringList lines;
-    if (value.isObject()) {
-        const QJsonObject object = value.toObject();
-        for (auto it = object.begin(); it != object.end(); ++it)
-            lines += flatten(it.value(), joined(prefix, it.key()));
-    } else if (value.isArray()) {
-        const QJsonArray array = value.toArray();
-        for (qsizetype i = 0; i < array.size(); ++i)
-            lines += flatten(array[i], joined(prefix, QString::number(i)));
-        if (array.isEmpty())
-            lines.append(prefix + QStringLiteral(": []"));
-    } else {
-        lines.append(prefix + QStringLiteral(": ") + jsonText(value));
-    }
+    QString path = prefix;
+    flattenInto(lines, value, path);
     return lines;
 }
 

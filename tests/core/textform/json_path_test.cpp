@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
+#include <QJsonDocument>
 
 namespace tav::textform {
 namespace {
@@ -41,6 +42,17 @@ TEST(JsonPath, ALayoutBuildsTheTreeSetValueAtBuildsAndReadsItsLeavesBack)
     EXPECT_TRUE(found[0].isUndefined());
     EXPECT_EQ(found[2], QJsonValue(8)) << "an element by its number, as valueAt() finds it";
     EXPECT_EQ(found[3], QJsonValue(7));
+}
+
+TEST(JsonPath, AStringIsShownAsAWholeJsonDocumentWritesIt)
+{
+    QString every;
+    for (char16_t c = 1; c < 0x3000; ++c)
+        every.append(QChar(c));
+    for (const QString &text : {every, QStringLiteral("MSG 1 \"hi\" \\ \r\n"), QString()}) {
+        const QString document = QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact));
+        EXPECT_EQ(jsonText(text), document.mid(1, document.size() - 2));
+    }
 }
 
 } // namespace
