@@ -3,7 +3,7 @@
 // load dialog must grow linearly with its lines. Drives the real windows
 // offscreen.
 #include "ui/macro/macro_editor.h"
-#include "core/macro/command_vocabulary.h"
+#include "support/macro_text.h"
 #include "ui/macro/load_macro_dialog.h"
 #include "ui/macro/macro_body_edit.h"
 #include "ui/macro/macro_highlighter.h"
@@ -25,23 +25,6 @@ using namespace tav;
 
 namespace {
 
-// A macro of `lines` lines in the shape designers write them: commands with
-// their parameters, comments, blank lines between sections.
-QByteArray macroText(int lines)
-{
-    const QStringList &presets = commandPresets();
-    QByteArray text = "%MAP BENCH\r\n'!A long macro for measuring\r\n";
-    for (int i = 2; i < lines; ++i) {
-        if (i % 25 == 0)
-            text += "\r\n";
-        else if (i % 7 == 0)
-            text += "' step " + QByteArray::number(i) + "\r\n";
-        else
-            text += "  " + presets[i % presets.size()].toLower().toLatin1() + ' ' + QByteArray::number(i) + "\r\n";
-    }
-    return text;
-}
-
 struct Workshop {
     QTemporaryDir dir;
     GameFolder folder{dir.path()};
@@ -60,7 +43,7 @@ struct Workshop {
     {
         QFile file(dir.path() + QStringLiteral("/GAMEDATA/MAKRO/") + name + QStringLiteral(".CMD"));
         file.open(QIODevice::WriteOnly);
-        file.write(macroText(lines));
+        file.write(bench::macroText(lines));
     }
 
     void loadThroughDialog(const QString &name)

@@ -16,11 +16,8 @@
 #include "support/full_tmpfs.h"
 #include "support/temp_game_folder.h"
 
-#include <QBuffer>
-#include <QColor>
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QImage>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -81,17 +78,6 @@ QByteArray redPalette()
     return paletteFileBytes(components);
 }
 
-QByteArray pngBytes()
-{
-    QImage image(3, 2, QImage::Format_ARGB32);
-    image.fill(QColor(252, 0, 0));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 struct Writer {
     const char *name;
     QString target;    // relative disk path of the file written
@@ -132,19 +118,34 @@ const Writer kWriters[] = {
      })},
     {"AutomapTable", "GAMEDATA/AUTOMAP.DAT", " 1, 2\r\nOld lake\r\n",
      inProcess([](const GameFolder &f) { return saveAutomapString(f, 1, 2, "The great northern lake"); })},
-    {"SlotNames", "GAMEDATA/SLOTS.INI", "old slots\r\n",
-     inProcess([](const GameFolder &f) { return writeSlotNames(f, {"Castle", "Forest", "Cave", "", "Tower"}); })},
+    {"SlotNames", "GAMEDATA/SLOTS.INI", "old slots\r\n", inProcess([](const GameFolder &f) {
+         return writeSlotNames(f, {"Castle", "Forest", "Cave", "", "Tower"});
+     })},
     {"SlotSkill", "GAMEDATA/SAVE1/SKILL.STS", "old\r\n",
      inProcess([](const GameFolder &f) { return writeSlotSkill(f, 1, Skill::Hard); })},
-    {"SpriteSaver", "GRAFIK/NEW/ORC.SPR", "old sprite", program("sprsvr", {"GRAFIK\\NEW\\ORC.SPR"}), true,
+    {"SpriteSaver",
+     "GRAFIK/NEW/ORC.SPR",
+     "old sprite",
+     program("sprsvr", {"GRAFIK\\NEW\\ORC.SPR"}),
+     true,
      {{"SPREDIT.TMP", "2\r\n1\r\n7\r\n9\r\n"}}},
-    {"ImageImport", "GRAFIK/NEW/ORC.SPR", "old sprite",
-     program("tavtool", {"sprite", "import", "GAMEDATA/red.png", "\\NEW\\ORC", "--force"}), false,
-     {{"GAMEDATA/MASTER.PAL", redPalette()}, {"GAMEDATA/red.png", pngBytes()}, {"GRAFIK/BAT.SPR", "old"}}},
-    {"Rename", "GAMEDATA/UNITS/ORC.UNI", "Orc\r\nBOGL\r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n 5 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n",
-     program("tavtool", {"rename", "sprite", "BOGL", "MUDL"}), false, {{"GAMEDATA/GOALS.DAT", "Find the key\r\n"}}},
-    {"ImageExport", "OUT/orc.png", "old image",
-     program("tavtool", {"sprite", "export", "\\ORC", "OUT/orc.png", "--force"}), false,
+    {"ImageImport",
+     "GRAFIK/NEW/ORC.SPR",
+     "old sprite",
+     program("tavtool", {"sprite", "import", "GAMEDATA/red.png", "\\NEW\\ORC", "--force"}),
+     false,
+     {{"GAMEDATA/MASTER.PAL", redPalette()}, {"GAMEDATA/red.png", redPngBytes(3, 2)}, {"GRAFIK/BAT.SPR", "old"}}},
+    {"Rename",
+     "GAMEDATA/UNITS/ORC.UNI",
+     "Orc\r\nBOGL\r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n 5 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n",
+     program("tavtool", {"rename", "sprite", "BOGL", "MUDL"}),
+     false,
+     {{"GAMEDATA/GOALS.DAT", "Find the key\r\n"}}},
+    {"ImageExport",
+     "OUT/orc.png",
+     "old image",
+     program("tavtool", {"sprite", "export", "\\ORC", "OUT/orc.png", "--force"}),
+     false,
      {{"GAMEDATA/MASTER.PAL", redPalette()}, {"GRAFIK/ORC.SPR", spriteFileBytes(2, 1, "\x07\x09")}}},
 };
 

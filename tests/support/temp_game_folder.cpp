@@ -1,8 +1,11 @@
 #include "temp_game_folder.h"
 
+#include <QBuffer>
+#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -50,6 +53,17 @@ bool TempGameFolder::exists(const QString &relative) const
 void TempGameFolder::makeReadOnly(const QString &relative) const
 {
     QFile::setPermissions(disk(relative), QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+}
+
+QByteArray redPngBytes(int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(QColor(252, 0, 0));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
 }
 
 QByteArray fixture(const QString &relative)

@@ -30,6 +30,9 @@ private:
     GameFolder m_folder;
 };
 
+// A PNG image of that size in one bright red, the palette's first red.
+QByteArray redPngBytes(int width, int height);
+
 // Reads a fixture from tests/data.
 QByteArray fixture(const QString &relative);
 

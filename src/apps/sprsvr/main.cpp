@@ -5,14 +5,16 @@
 //
 // The argument is a game path relative to the working folder, resolved
 // without regard to letter case; blanks in it are taken as part of the name.
-// It must name a .SPR file in GRAFIK or one subfolder of it; any other target
-// is refused with exit status 2. A missing folder on the way is created, and
+// It must name a .SPR file in GRAFIK or one subfolder of it, and links below
+// GRAFIK must not lead it out of GRAFIK; any other target is refused with
+// exit status 2. A missing folder on the way is created, and
 // removed again when the save fails. The file is written atomically with the
 // leading header "TAVSPR" and the format version byte 0x01. On any problem
 // nothing is written, one line goes to stderr and the exit status is not 0.
 
 #include "core/common/file_io.h"
 #include "core/common/game_folder.h"
+#include "core/common/write_place.h"
 #include "core/sprite/handoff_file.h"
 #include "core/sprite/sprite_file.h"
 
@@ -84,6 +86,13 @@ int main(int argc, char **argv)
                     QStringLiteral("; nothing written"));
 
     const QString diskPath = folder.resolve(target);
+    // GRAFIK may lead anywhere (a shared art drive); below it, links must
+    // not lead the sprite out of it.
+    if (const auto out = tav::linkLeaving(folder.resolve(QStringLiteral("GRAFIK")), diskPath))
+        return fail(QStringLiteral("\"%1\" leaves GRAFIK: %2 is a link to %3; nothing written")
+                        .arg(target, QDir(folder.root()).relativeFilePath(out->link),
+                             out->leadsTo.isEmpty() ? QStringLiteral("a loop of links") : out->leadsTo),
+                    kRefused);
     const QStringList made = missingFolders(diskPath);
     const auto removeMade = [&made] {
         for (const QString &dir : made)

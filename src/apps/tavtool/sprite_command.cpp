@@ -1,6 +1,7 @@
 #include "apps/tavtool/sprite_command.h"
 
 #include "apps/tavtool/tool_command.h"
+#include "core/common/write_place.h"
 #include "core/sprite/sprite_image_files.h"
 #include "core/sprite/sprite_name.h"
 
@@ -98,10 +99,11 @@ int failed(const QString &message)
     return kExitFindings;
 }
 
-// Refuses to replace an existing file unless asked to.
+// Refuses to replace an existing file unless asked to; a link that leads
+// nowhere stands there too.
 bool mayWrite(const QString &displayedPath, const QString &diskPath, bool force)
 {
-    if (force || !QFileInfo::exists(diskPath))
+    if (force || !entryExists(diskPath))
         return true;
     failed(QStringLiteral("%1 exists already; give --force to replace it.").arg(displayedPath));
     return false;

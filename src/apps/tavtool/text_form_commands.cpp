@@ -2,6 +2,9 @@
 
 #include "apps/tavtool/tool_command.h"
 #include "core/common/file_io.h"
+#include "core/common/game_folder.h"
+#include "core/common/write_place.h"
+#include "core/textform/raw_form.h"
 #include "core/textform/surroundings.h"
 #include "core/textform/text_form.h"
 
@@ -10,7 +13,6 @@
 #include <QJsonDocument>
 
 #include <cstdio>
-#include <functional>
 #include <optional>
 
 namespace tav::tool {
@@ -27,9 +29,10 @@ const char kDumpHelp[] = "Usage: tavtool dump FILE\n"
                          "header). Text is UTF-8 in the JSON and Windows-1252 in the file.\n"
                          "\n"
                          "The JSON holds \"format\", the file's fields under their names, and\n"
-                         "\"normalised\": what the kit's writer would write differently from the file\n"
-                         "as it stands (bare LF line ends, loose blanks, an incomplete last record,\n"
-                         "other header bytes); empty for a file in the kit's own form. The item\n"
+                         "\"normalised\": what one save of the kit writes differently from the file\n"
+                         "as it stands (bare LF line ends, a lone CR that ends a macro line as the\n"
+                         "macro editor takes it, loose blanks, an incomplete last record, other\n"
+                         "header bytes); empty for a file in the kit's own form. The item\n"
                          "names of a savegame's inventory are added when the game folder is found\n"
                          "above the file or the current folder.\n"
                          "\n"
@@ -52,12 +55,18 @@ const char kLoadHelp[] = "Usage: tavtool load [--force] FILE.json TARGET\n"
                          "  - values 'tavtool check' calls an error in that file (rules about other\n"
                          "    files, such as a unit's sprite, are left to 'tavtool check');\n"
                          "  - a TARGET whose name is not of the dump's format, or whose base name is\n"
-                         "    longer than the kit's 8 characters (units, macros, sprites).\n"
-                         "The \"normalised\" list and shown-only members (item names, a macro's type\n"
-                         "and info) are not read.\n"
+                         "    longer than the kit's 8 characters (units, macros, sprites);\n"
+                         "  - a TARGET in a game folder that a link leads out of it, even with\n"
+                         "    --force (the message names the link and where it leads);\n"
+                         "  - without --force, a TARGET that exists, a link that leads nowhere too.\n"
+                         "TARGET is found as the kit finds files, without regard to letter case: for\n"
+                         "warden.uni beside WARDEN.UNI, WARDEN.UNI is written. A replaced file keeps\n"
+                         "its mode, and its owner when run as root. The \"normalised\" list and\n"
+                         "shown-only members (item names, a macro's type and info) are not read.\n"
                          "\n"
                          "Options:\n"
-                         "  --force       replace an existing TARGET\n"
+                         "  --force       replace an existing TARGET; a link standing there is\n"
+                         "                replaced by the file, never written through\n"
                          "  -h, --help    this help\n"
                          "\n"
                          "Exit status: 0 when written, 1 when refused or the write failed, 2 on a\n"
@@ -74,10 +83,16 @@ const char kShowHelp[] = "Usage: tavtool show FILE\n"
                          "\n"
                          "  git config diff.tav.textconv \"tavtool show\"\n"
                          "\n"
+                         "So that a diff never stops at one file, a file the readers refuse is shown\n"
+                         "as '# damaged: REASON' and a file of no format show knows as '# not a known\n"
+                         "game file', each followed by its lines as they are (control characters as\n"
+                         "\\xNN) or, for a sprite or another binary file, 16 bytes a line in hex.\n"
+                         "\n"
                          "Options:\n"
                          "  -h, --help    this help\n"
                          "\n"
-                         "Exit status as for 'tavtool dump'.";
+                         "Exit status: 0 when the file was shown (damaged and unknown files too), 1\n"
+                         "when FILE does not exist or is a folder, 2 on a usage error.";
 
 int failed(const QString &command, const QString &message)
 {
@@ -117,9 +132,40 @@ GameFile openGameFile(const QString &command, const QString &path)
     return file;
 }
 
-// The single FILE argument of dump and show, or the exit status of a usage error.
-std::optional<QString> onePath(const QString &command, const QStringList &arguments, int *exit)
+// Where load writes a TARGET as typed: the file the kit would read under that
+// name, its parts matched without regard to letter case as the game's file
+// system does, so an existing WARDEN.UNI is written for warden.uni.
+QString targetOnDisk(const QString &target)
 {
+    const QString path = QFileInfo(target).absoluteFilePath();
+    const QString gameFolder = gameFolderAround(path);
+    const GameFolder folder(gameFolder.isEmpty() ? QFileInfo(path).path() : gameFolder);
+    return folder.resolve(QDir(folder.root()).relativeFilePath(path));
+}
+
+// Why load may not write TARGET: a link on its way out of the game folder it
+// lies in (even with --force), or, without --force, anything standing at its
+// name, a link that leads nowhere too.
+std::optional<QString> targetRefusal(const QString &target, const QString &onDisk, bool force)
+{
+    if (const Status inside = staysInside(onDisk); !inside)
+        return inside.error();
+    if (force || !entryExists(onDisk))
+        return std::nullopt;
+    const QFileInfo info(onDisk);
+    const QString link = info.isSymLink() ? QStringLiteral(" (a link to %1)").arg(info.symLinkTarget()) : QString();
+    return QStringLiteral("%1 exists already%2; give --force to replace it").arg(target, link);
+}
+
+// The single FILE argument of dump and show; nothing, with the exit status,
+// after the help or a usage error.
+std::optional<QString> onePath(const QString &command, const char *help, const QStringList &arguments, int *exit)
+{
+    if (wantsHelp(arguments)) {
+        printOut(QLatin1String(help));
+        *exit = kExitClean;
+        return std::nullopt;
+    }
     QStringList paths;
     for (const QString &argument : arguments) {
         if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-")) {
@@ -135,64 +181,59 @@ std::optional<QString> onePath(const QString &command, const QStringList &argume
     return paths.first();
 }
 
-Result<QJsonObject> dumpOf(const GameFile &file, const textform::Surroundings &surroundings)
-{
-    return textform::dumpBytes(*file.format, file.bytes, surroundings);
-}
-
 } // namespace
 
-namespace {
-
-// The common start of dump and show: help, one FILE, its format and its
-// dump; then `print` prints it. `surroundingsOf` finds the item names.
-int runOnDump(const QString &command, const char *help, const QStringList &arguments,
-              const std::function<textform::Surroundings(const QString &path)> &surroundingsOf,
-              const std::function<void(const GameFile &file, const QJsonObject &dump)> &print)
+int runDump(const QStringList &arguments)
 {
-    if (wantsHelp(arguments)) {
-        printOut(QLatin1String(help));
-        return kExitClean;
-    }
+    const QString command = QStringLiteral("dump");
     int exit = kExitUsage;
-    const std::optional<QString> path = onePath(command, arguments, &exit);
+    const std::optional<QString> path = onePath(command, kDumpHelp, arguments, &exit);
     if (!path)
         return exit;
     const GameFile file = openGameFile(command, *path);
     if (!file.format)
         return file.exit;
-    const Result<QJsonObject> dump = dumpOf(file, surroundingsOf(*path));
+    textform::Surroundings surroundings = textform::surroundingsFrom(QFileInfo(*path).absolutePath());
+    if (!surroundings.itemNames)
+        surroundings = textform::surroundingsFrom(QDir::currentPath());
+    const Result<QJsonObject> dump = textform::dumpBytes(*file.format, file.bytes, surroundings);
     if (!dump)
         return failed(command, QStringLiteral("%1 %2").arg(*path, dump.error()));
-    print(file, dump.value());
+    std::fputs(QJsonDocument(dump.value()).toJson(QJsonDocument::Indented).constData(), stdout);
     return kExitClean;
-}
-
-} // namespace
-
-int runDump(const QStringList &arguments)
-{
-    return runOnDump(
-        QStringLiteral("dump"), kDumpHelp, arguments,
-        [](const QString &path) {
-            textform::Surroundings surroundings = textform::surroundingsFrom(QFileInfo(path).absolutePath());
-            if (!surroundings.itemNames)
-                surroundings = textform::surroundingsFrom(QDir::currentPath());
-            return surroundings;
-        },
-        [](const GameFile &, const QJsonObject &dump) {
-            std::fputs(QJsonDocument(dump).toJson(QJsonDocument::Indented).constData(), stdout);
-        });
 }
 
 int runShow(const QStringList &arguments)
 {
-    return runOnDump(
-        QStringLiteral("show"), kShowHelp, arguments,
-        [](const QString &) { return textform::surroundingsFrom(QDir::currentPath()); },
-        [](const GameFile &file, const QJsonObject &dump) {
-            printOut(file.format->showLines(dump).join(QLatin1Char('\n')));
-        });
+    const QString command = QStringLiteral("show");
+    int exit = kExitUsage;
+    const std::optional<QString> path = onePath(command, kShowHelp, arguments, &exit);
+    if (!path)
+        return exit;
+    const QFileInfo info(*path);
+    if (info.isDir() || !info.exists())
+        return failed(command, info.isDir() ? QStringLiteral("%1 is a folder, not a file").arg(*path)
+                                            : QStringLiteral("%1 does not exist").arg(*path));
+    // From here on show prints what it can and ends with 0, so a diff that
+    // runs it (git's textconv) goes on to show this file and the next.
+    const Result<QByteArray> bytes = readWholeFile(*path);
+    if (!bytes) {
+        printOut(QStringLiteral("# damaged: ") + bytes.error());
+        return kExitClean;
+    }
+    const TextFormat *format = textform::formatOf(info.fileName(), bytes.value());
+    const Result<QJsonObject> dump =
+        format ? textform::dumpBytes(*format, bytes.value(), textform::surroundingsFrom(QDir::currentPath()))
+               : Result<QJsonObject>::failure(QString());
+    QStringList lines;
+    if (dump)
+        lines = format->showLines(dump.value());
+    else
+        lines = QStringList{format ? QStringLiteral("# damaged: ") + dump.error()
+                                   : QStringLiteral("# not a known game file")} +
+                textform::rawShowLines(bytes.value(), format);
+    printOut(lines.join(QLatin1Char('\n')));
+    return kExitClean;
 }
 
 int runLoad(const QStringList &arguments)
@@ -216,8 +257,9 @@ int runLoad(const QStringList &arguments)
         return usageError(command, QStringLiteral("give FILE.json and TARGET"));
     const QString &jsonPath = paths[0];
     const QString &target = paths[1];
-    if (!force && QFileInfo::exists(target))
-        return failed(command, QStringLiteral("%1 exists already; give --force to replace it").arg(target));
+    const QString onDisk = targetOnDisk(target);
+    if (const std::optional<QString> refusal = targetRefusal(target, onDisk, force))
+        return failed(command, *refusal);
 
     const Result<QByteArray> json = readWholeFile(jsonPath, textform::kLargestDump);
     if (!json)
@@ -245,11 +287,12 @@ int runLoad(const QStringList &arguments)
     if (!errors.isEmpty()) {
         for (const QString &error : errors)
             printErr(QStringLiteral("tavtool load: %1: error: %2").arg(jsonPath, error));
-        return failed(command, QStringLiteral("the check finds %1 error(s) in that %2 file; nothing was written")
-                                   .arg(errors.size())
-                                   .arg(format->id()));
+        return failed(
+            command,
+            QStringLiteral("the check finds the errors above in that %1 file; nothing was written").arg(format->id()));
     }
-    if (const Status written = writeFileAtomically(target, bytes.value()); !written)
+    // With --force a link at the target is replaced by the file, not followed.
+    if (const Status written = writeFileAtomically(onDisk, bytes.value(), LinkAtTarget::Replace); !written)
         return failed(command, written.error());
     return kExitClean;
 }

@@ -79,7 +79,9 @@ Status saveAutomapString(const GameFolder &folder, int x, int y, const QString &
         return table.status();
 
     const QString newPath = folder.resolve(kAutomapTableNewPath);
-    Status saved = writeTextFile(newPath, withAutomapString(table->lines, automapKey(x, y), text));
+    // A scratch file: a link at its name is replaced, never written through.
+    Status saved =
+        writeTextFile(newPath, withAutomapString(table->lines, automapKey(x, y), text), LinkAtTarget::Replace);
     if (saved)
         saved = replaceFile(newPath, tablePath);
     if (!saved)

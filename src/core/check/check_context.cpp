@@ -19,7 +19,11 @@ std::optional<QByteArray> CheckContext::read(const ListedEntry &entry, qint64 ma
     count();
     if (!isFile(entry))
         return std::nullopt;
-    Result<QByteArray> bytes = readWholeFile(entry.diskPath, maxBytes);
+    if (entry.contents && entry.contents->size() <= maxBytes)
+        return entry.contents;
+    Result<QByteArray> bytes =
+        entry.contents ? Result<QByteArray>::failure(QStringLiteral("is too large (more than %1 bytes)").arg(maxBytes))
+                       : readWholeFile(entry.diskPath, maxBytes);
     if (!bytes) {
         findings.error(entry.gamePath, 0, "file-unreadable", bytes.error());
         if (index)

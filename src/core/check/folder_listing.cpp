@@ -77,14 +77,47 @@ ListedFolder ListedFolder::list(const QString &diskPath, const QString &gamePath
         }
     }
     ::closedir(dir);
-    std::sort(folder.m_entries.begin(), folder.m_entries.end(), [](const ListedEntry &a, const ListedEntry &b) {
+    folder.index();
+    return folder;
+}
+
+ListedFolder ListedFolder::ofFiles(std::shared_ptr<const FilesInMemory> files, const QString &gamePath,
+                                   const QString &shellPath)
+{
+    ListedFolder folder;
+    folder.m_gamePath = gamePath;
+    folder.m_shellPath = shellPath;
+    const QString prefix = gamePath.isEmpty() ? QString() : gamePath + QLatin1Char('\\');
+    QStringList subfolders;
+    for (auto it = files->constBegin(); it != files->constEnd(); ++it) {
+        if (!it.key().startsWith(prefix, Qt::CaseInsensitive))
+            continue;
+        folder.m_exists = true;
+        const QString below = it.key().mid(prefix.size());
+        const qsizetype cut = below.indexOf(QLatin1Char('\\'));
+        const QString name = below.left(cut);
+        if (cut < 0)
+            folder.m_entries.append(
+                ListedEntry{name, folder.gamePathOf(name), QString(), false, qint64(it.value().size()), it.value()});
+        else if (!subfolders.contains(name))
+            subfolders.append(name);
+    }
+    for (const QString &name : subfolders)
+        folder.m_entries.append(ListedEntry{name, folder.gamePathOf(name), QString(), true});
+    folder.m_files = std::move(files);
+    folder.index();
+    return folder;
+}
+
+void ListedFolder::index()
+{
+    std::sort(m_entries.begin(), m_entries.end(), [](const ListedEntry &a, const ListedEntry &b) {
         const int c = a.name.compare(b.name, Qt::CaseInsensitive);
         return c != 0 ? c < 0 : a.name < b.name;
     });
     // The first entry of each name is the one found.
-    for (qsizetype i = folder.m_entries.size() - 1; i >= 0; --i)
-        folder.m_byName.insert(folder.m_entries[i].name.toUpper(), i);
-    return folder;
+    for (qsizetype i = m_entries.size() - 1; i >= 0; --i)
+        m_byName.insert(m_entries[i].name.toUpper(), i);
 }
 
 const ListedEntry *ListedFolder::find(const QString &name) const
@@ -113,6 +146,9 @@ QList<std::pair<const ListedEntry *, const ListedEntry *>> ListedFolder::caseCla
 ListedFolder ListedFolder::subfolder(const QString &name) const
 {
     const ListedEntry *entry = find(name);
+    if (m_files)
+        return ofFiles(m_files, gamePathOf(entry ? entry->name : name),
+                       joined(m_shellPath, entry ? entry->name : name));
     return list(entry && entry->isFolder ? entry->diskPath : QString(), gamePathOf(name),
                 joined(m_shellPath, entry ? entry->name : name));
 }
@@ -129,8 +165,18 @@ QString ListedFolder::shellPathOf(const QString &name) const
 
 GameListing GameListing::list(const QString &rootOnDisk)
 {
+    return below(ListedFolder::list(GameFolder(rootOnDisk).root(), QString(), QString()));
+}
+
+GameListing GameListing::ofFiles(const FilesInMemory &files)
+{
+    return below(ListedFolder::ofFiles(std::make_shared<const FilesInMemory>(files), QString(), QString()));
+}
+
+GameListing GameListing::below(ListedFolder root)
+{
     GameListing listing;
-    listing.root = ListedFolder::list(GameFolder(rootOnDisk).root(), QString(), QString());
+    listing.root = std::move(root);
     listing.gamedata = listing.root.subfolder(QStringLiteral("GAMEDATA"));
     listing.units = listing.gamedata.subfolder(QStringLiteral("UNITS"));
     listing.macros = listing.gamedata.subfolder(QStringLiteral("MAKRO"));

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QMap>
 #include <QString>
+
+#include <memory>
+#include <optional>
 
 #include <utility>
 
@@ -19,7 +24,13 @@ struct ListedEntry {
     // look at a listing (MAP files) need it, the files that are read do not.
     qint64 size() const;
     mutable qint64 knownSize = -1; // -1 until size() asked
+    // The bytes of a file given in memory (see GameListing::ofFiles), read
+    // instead of the disk.
+    std::optional<QByteArray> contents = std::nullopt;
 };
+
+// Files given in memory by their game paths ("GAMEDATA\UNITS\ORC.UNI").
+using FilesInMemory = QMap<QString, QByteArray>;
 
 // One folder of the game folder, listed once; every rule looks names up here
 // instead of asking the disk again. Names match without regard to letter case,
@@ -31,6 +42,10 @@ public:
     // shellPath is its path below the game folder as the disk spells it,
     // '/'-separated ("GAMEDATA/UNITS"; empty for the game folder itself).
     static ListedFolder list(const QString &diskPath, const QString &gamePath, const QString &shellPath);
+    // The folder of that game path among files given in memory; it exists
+    // when a file lies below it.
+    static ListedFolder ofFiles(std::shared_ptr<const FilesInMemory> files, const QString &gamePath,
+                                const QString &shellPath);
 
     const QString &gamePath() const { return m_gamePath; }
     const QString &shellPath() const { return m_shellPath; }
@@ -72,6 +87,9 @@ private:
     QList<ListedEntry> m_entries;
     QList<ListedEntry> m_namesNotText;
     QHash<QString, qsizetype> m_byName; // upper-cased name -> first entry
+    std::shared_ptr<const FilesInMemory> m_files; // the files, for a folder listed from memory
+
+    void index();
 };
 
 // The folders a check looks at, each listed once.
@@ -89,6 +107,9 @@ struct GameListing {
     QList<ListedFolder> unreadableDataSets;
 
     static GameListing list(const QString &rootOnDisk);
+    // The same folders among files given in memory: a game folder of just
+    // those files, which the rules check without the disk.
+    static GameListing ofFiles(const FilesInMemory &files);
 
     // The subfolder of GRAFIK of that name (any letter case), or nullptr.
     const ListedFolder *spriteFolder(const QString &name) const;
@@ -105,6 +126,10 @@ struct GameListing {
     // "GAMEDATA/UNITS/orc.uni" when so spelt); a name not on disk keeps its
     // spelling.
     QString shellPathOf(const QString &gamePath) const;
+
+private:
+    // The folders the checks look at, below a listed game folder.
+    static GameListing below(ListedFolder root);
 };
 
 } // namespace tav::check

@@ -6,9 +6,10 @@
 
 namespace tav::check {
 
-CheckReport checkGameFolder(const QString &rootOnDisk, refs::ReferenceIndex *index)
+namespace {
+
+CheckReport checkListing(const GameListing &listing, refs::ReferenceIndex *index)
 {
-    const GameListing listing = GameListing::list(rootOnDisk);
     CheckReport report;
     CheckContext context(listing, report);
     context.index = index;
@@ -41,6 +42,18 @@ CheckReport checkGameFolder(const QString &rootOnDisk, refs::ReferenceIndex *ind
     for (MacroSummary &macro : report.macros)
         macro.path = listing.shellPathOf(macro.file);
     return report;
+}
+
+} // namespace
+
+CheckReport checkGameFolder(const QString &rootOnDisk, refs::ReferenceIndex *index)
+{
+    return checkListing(GameListing::list(rootOnDisk), index);
+}
+
+CheckReport checkFiles(const FilesInMemory &files)
+{
+    return checkListing(GameListing::ofFiles(files), nullptr);
 }
 
 } // namespace tav::check

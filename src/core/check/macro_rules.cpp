@@ -37,6 +37,7 @@ void checkMacroText(Findings &findings, const QString &file, const QStringList &
 
 void checkMacros(CheckContext &context, const References &references)
 {
+    Q_UNUSED(references);
     for (const ListedEntry &entry : context.listing.macros.entries()) {
         if (!entry.name.endsWith(QStringLiteral(".CMD"), Qt::CaseInsensitive))
             continue;

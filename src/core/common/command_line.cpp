@@ -110,4 +110,16 @@ StartTarget resolveCommandLine(const QString &line, const GameFolder &folder, co
     return target;
 }
 
+StartTarget resolveKitProgram(const QString &line, const QString &kitFolderOnDisk)
+{
+    const CommandLine command = CommandLine::parse(line);
+    StartTarget target;
+    target.path = command.program.isEmpty() ? QString() : findExecutableIn(kitFolderOnDisk, command.program);
+    if (!target.path.isEmpty()) {
+        target.kind = StartTarget::Kind::Program;
+        target.arguments = command.arguments;
+    }
+    return target;
+}
+
 } // namespace tav

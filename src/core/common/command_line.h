@@ -37,4 +37,11 @@ struct StartTarget {
 // executable, then on PATH. The arguments pass unchanged.
 StartTarget resolveCommandLine(const QString &line, const GameFolder &folder, const QString &kitFolderOnDisk);
 
+// Resolves a command line of one of the kit's own programs (the sprite
+// saver, "SPRSVR GRAFIK\X.SPR"): the program is looked up beside the kit's
+// own executable only, without regard to case. A program of that name in the
+// game folder is never run: a folder from an archive or a clone is not
+// trusted to run code on a save.
+StartTarget resolveKitProgram(const QString &line, const QString &kitFolderOnDisk);
+
 } // namespace tav

@@ -1,15 +1,15 @@
 #include "core/common/file_io.h"
 
-#include <QDir>
+#include "core/common/posix_file.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
-#include <QSaveFile>
 
 #include <cerrno>
-#include <memory>
-#include <vector>
 #include <cstring>
+#include <memory>
+#include <optional>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -39,26 +39,6 @@ Status writeFailure(const QString &diskPath, const QFileDevice &file, int error,
 
 namespace {
 
-// Closes a file descriptor when it goes out of scope.
-class OpenFile {
-public:
-    explicit OpenFile(int fd)
-        : m_fd(fd)
-    {
-    }
-    ~OpenFile()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    OpenFile(const OpenFile &) = delete;
-    OpenFile &operator=(const OpenFile &) = delete;
-    int fd() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 Status readFailure(const QString &diskPath, int error)
 {
     if (error == ENOENT || error == ENOTDIR)
@@ -79,7 +59,8 @@ Result<QByteArray> readWholeFile(const QString &diskPath, qint64 maxBytes)
 {
     // Opened without blocking, so a FIFO cannot hold the reader up; the type
     // is then checked on the open file itself.
-    const OpenFile file(::open(QFile::encodeName(diskPath).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    const posix::FileHandle file(
+        ::open(QFile::encodeName(diskPath).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.fd() < 0)
         return readFailure(diskPath, errno);
     struct stat status {};
@@ -118,101 +99,122 @@ Result<QByteArray> readWholeFile(const QString &diskPath, qint64 maxBytes)
 
 namespace {
 
-// Whether a file may be written at diskPath: not a folder, not read-only, in
-// a folder that exists.
-Status checkWritableTarget(const QString &diskPath)
+// Whether fd is the folder at path, which has no link in it: a folder moved
+// or replaced by a link between the check of its path and its opening is not.
+bool isFolderAt(int fd, const QString &path)
 {
-    const QFileInfo target(diskPath);
-    if (target.exists() && !target.isFile())
-        return Status::failure(QStringLiteral("%1 is not a file.").arg(displayName(diskPath)));
-    const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    // Checked on the mode bits too: a privileged user could write through them.
-    if (target.exists() && (!target.isWritable() || !(target.permissions() & writeBits)))
-        return Status::failure(QStringLiteral("%1 is read-only.").arg(displayName(diskPath)));
-    if (!target.dir().exists())
-        return Status::failure(QStringLiteral("The folder of %1 does not exist.").arg(displayName(diskPath)));
-    return Status::success();
+    QByteArray opened(4096, Qt::Uninitialized);
+    const QByteArray proc = "/proc/self/fd/" + QByteArray::number(fd);
+    const ssize_t length = ::readlink(proc.constData(), opened.data(), std::size_t(opened.size()));
+    if (length >= 0)
+        return QFile::decodeName(opened.left(length)) == path;
+    struct stat atFd {
+    }, atPath{};
+    return ::fstat(fd, &atFd) == 0 && ::lstat(QFile::encodeName(path).constData(), &atPath) == 0 &&
+           atFd.st_dev == atPath.st_dev && atFd.st_ino == atPath.st_ino;
 }
 
-} // namespace
-
-Status writeFileAtomically(const QString &diskPath, const QByteArray &data)
-{
-    const bool existed = QFileInfo::exists(diskPath);
-    if (const Status writable = checkWritableTarget(diskPath); !writable)
-        return writable;
-
-    QSaveFile file(diskPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return Status::failure(
-            QStringLiteral("%1 could not be written: %2").arg(displayName(diskPath), file.errorString()));
-    // Small files stay in the buffer until flushed; commit() would rename the
-    // temporary file over the target even when its own final flush fails.
-    errno = 0;
-    if (file.write(data) != data.size() || !file.flush()) {
-        const Status failed = writeFailure(diskPath, file, errno, existed);
-        file.cancelWriting();
-        return failed;
-    }
-    errno = 0;
-    if (!file.commit())
-        return writeFailure(diskPath, file, errno, existed);
-    return Status::success();
-}
-
-namespace {
-
-// A new file beside a target that takes the target's place once written.
+// A new file beside a target that takes the target's place once written. The
+// target's folder is found once, links resolved and checked (write_place.h),
+// and opened; everything after works by name in that open folder, so a link
+// put in the way meanwhile is never followed. A replaced file keeps its mode,
+// and its owner where the process may give files away (root).
 class PendingFile {
 public:
-    explicit PendingFile(const QString &target)
-        : m_target(target)
+    explicit PendingFile(QString target)
+        : m_target(std::move(target))
     {
     }
-    // A file never placed is removed.
     ~PendingFile()
     {
-        // By name: closing a file whose last write failed fails again, and
-        // QFile::remove() then leaves the file.
-        if (m_created && !m_placed) {
-            m_file.close();
-            QFile::remove(m_file.fileName());
-        }
+        if (m_created && !m_placed)
+            ::unlinkat(m_folder.fd(), m_part.constData(), 0);
+    }
+    PendingFile(const PendingFile &) = delete;
+    PendingFile &operator=(const PendingFile &) = delete;
+
+    bool targetExisted() const { return m_existing.has_value(); }
+
+    // Finds the target's place and opens its folder; refuses a target that
+    // is a folder or read-only, in a folder that does not exist, or one that
+    // a link leads out of the game folder.
+    Status prepare(LinkAtTarget link)
+    {
+        const Result<WritePlace> place = writePlace(m_target, link);
+        if (!place)
+            return place.status();
+        m_name = QFile::encodeName(place->name);
+        m_folder = posix::FileHandle(
+            posix::openIn(AT_FDCWD, QFile::encodeName(place->folder), O_RDONLY | O_DIRECTORY | O_NOFOLLOW));
+        if (!m_folder.isOpen())
+            return Status::failure(QStringLiteral("The folder of %1 does not exist.").arg(displayName(m_target)));
+        if (!isFolderAt(m_folder.fd(), place->folder))
+            return Status::failure(QStringLiteral("%1 was not written: its folder was moved while it was being "
+                                                  "saved.")
+                                       .arg(displayName(m_target)));
+        struct stat status {};
+        if (::fstatat(m_folder.fd(), m_name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0)
+            return errno == ENOENT ? Status::success() : writeFailure(m_target, errno, posix::systemError(errno));
+        if (S_ISLNK(status.st_mode)) // replaced, not followed
+            return Status::success();
+        if (!S_ISREG(status.st_mode))
+            return Status::failure(QStringLiteral("%1 is not a file.").arg(displayName(m_target)));
+        // Checked on the mode bits too: a privileged user could write through them.
+        if ((status.st_mode & 0222) == 0 || ::faccessat(m_folder.fd(), m_name.constData(), W_OK, AT_EACCESS) != 0)
+            return Status::failure(QStringLiteral("%1 is read-only.").arg(displayName(m_target)));
+        m_existing = status;
+        return Status::success();
     }
 
-    // Writes data to a fresh temporary file and flushes it to the disk.
+    // Writes data to a fresh temporary file beside the target, flushed to
+    // the disk, with the mode and owner of the file it replaces.
     Status write(const QByteArray &data)
     {
-        const QFileInfo target(m_target);
-        for (int attempt = 0; !m_file.isOpen() && attempt < 10; ++attempt) {
-            m_file.setFileName(target.dir().filePath(QStringLiteral(".%1.%2.part")
-                                                         .arg(target.fileName())
-                                                         .arg(QRandomGenerator::global()->generate(), 8, 16,
-                                                              QLatin1Char('0'))));
-            m_created = m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+        int fd = -1;
+        for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+            m_part = posix::temporaryName(m_name);
+            fd = posix::openIn(m_folder.fd(), m_part, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW,
+                               m_existing ? 0600 : 0666);
+            if (fd < 0 && errno != EEXIST)
+                break;
         }
+        if (fd < 0)
+            return failed(errno);
+        m_created = true;
+        posix::FileHandle file(fd);
         errno = 0;
-        if (!m_file.isOpen() || m_file.write(data) != data.size() || !m_file.flush() || ::fsync(m_file.handle()) != 0)
-            return writeFailure(m_target, m_file, errno, QFileInfo::exists(m_target));
-        if (target.exists())
-            m_file.setPermissions(target.permissions());
-        m_file.close();
+        if (!posix::writeFully(fd, data) || ::fsync(fd) != 0)
+            return failed(errno);
+        if (m_existing) {
+            // Giving a file away fails for anyone but root, and is not tried then.
+            if (m_existing->st_uid != ::geteuid() || m_existing->st_gid != ::getegid())
+                (void)::fchown(fd, m_existing->st_uid, m_existing->st_gid);
+            if (::fchmod(fd, m_existing->st_mode & 07777) != 0)
+                return failed(errno);
+        }
+        if (!file.close())
+            return failed(errno);
         return Status::success();
     }
 
     // Puts the written file in the target's place, in one step.
     Status place()
     {
-        if (::rename(QFile::encodeName(m_file.fileName()).constData(), QFile::encodeName(m_target).constData()) != 0)
-            return Status::failure(QStringLiteral("%1 could not be replaced: %2")
-                                       .arg(displayName(m_target), QString::fromLocal8Bit(strerror(errno))));
+        if (::renameat(m_folder.fd(), m_part.constData(), m_folder.fd(), m_name.constData()) != 0)
+            return Status::failure(
+                QStringLiteral("%1 could not be replaced: %2").arg(displayName(m_target), posix::systemError(errno)));
         m_placed = true;
         return Status::success();
     }
 
 private:
+    Status failed(int error) const { return writeFailure(m_target, error, posix::systemError(error), targetExisted()); }
+
     QString m_target;
-    QFile m_file;
+    posix::FileHandle m_folder;
+    QByteArray m_name;
+    QByteArray m_part;
+    std::optional<struct stat> m_existing; // the file replaced
     bool m_created = false;
     bool m_placed = false;
 };
@@ -227,18 +229,28 @@ QString namesOf(const QList<FileToWrite> &files)
 
 } // namespace
 
+Status writeFileAtomically(const QString &diskPath, const QByteArray &data, LinkAtTarget link)
+{
+    PendingFile file(diskPath);
+    if (Status ready = file.prepare(link); !ready)
+        return ready;
+    if (Status written = file.write(data); !written)
+        return written;
+    return file.place();
+}
+
 Status writeFilesTogether(const QList<FileToWrite> &files)
 {
     const QString unchanged = QStringLiteral(" Nothing was replaced: %1 stay as they were.").arg(namesOf(files));
-    for (const FileToWrite &file : files)
-        if (const Status writable = checkWritableTarget(file.diskPath); !writable)
-            return Status::failure(writable.error() + unchanged);
     std::vector<std::unique_ptr<PendingFile>> pending;
     for (const FileToWrite &file : files) {
         pending.push_back(std::make_unique<PendingFile>(file.diskPath));
-        if (const Status written = pending.back()->write(file.data); !written)
-            return Status::failure(written.error() + unchanged);
+        if (const Status ready = pending.back()->prepare(LinkAtTarget::Follow); !ready)
+            return Status::failure(ready.error() + unchanged);
     }
+    for (std::size_t i = 0; i < pending.size(); ++i)
+        if (const Status written = pending[i]->write(files[qsizetype(i)].data); !written)
+            return Status::failure(written.error() + unchanged);
     // Every new file is whole on the disk; the renames follow one another.
     for (std::size_t i = 0; i < pending.size(); ++i) {
         if (const Status placed = pending[i]->place(); !placed) {
@@ -257,20 +269,6 @@ Status copyFileAtomically(const QString &fromDiskPath, const QString &toDiskPath
     if (!data)
         return data.status();
     return writeFileAtomically(toDiskPath, data.value());
-}
-
-bool writeFully(int fd, const QByteArray &data)
-{
-    qint64 done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
 }
 
 } // namespace tav

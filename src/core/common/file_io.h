@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/common/posix_file.h"
 #include "core/common/result.h"
+#include "core/common/write_place.h"
 
 #include <QByteArray>
 #include <QList>
@@ -19,10 +21,17 @@ inline constexpr qint64 kReadLimitBytes = 64 * 1024 * 1024;
 // device is refused as "not a regular file" without waiting on it.
 Result<QByteArray> readWholeFile(const QString &diskPath, qint64 maxBytes = kReadLimitBytes);
 
-// Writes a whole file atomically: the data goes to a temporary file beside the
-// target, which then replaces the target in one step. A failed or interrupted
-// write leaves the old file as it was; a read-only target is refused.
-Status writeFileAtomically(const QString &diskPath, const QByteArray &data);
+// The kit's one writer. Writes a whole file atomically: the data goes to a
+// temporary file beside the target, is flushed to the disk, and then
+// replaces the target in one step. A failed or interrupted write leaves the
+// old file as it was; a read-only target is refused; a replaced file keeps
+// its mode, and its owner where the process may give files away (root).
+// Nothing is written outside the game folder the path lies in: a link that
+// leads out of it refuses the write, naming the link and where it leads
+// (write_place.h). A link at the target's own name is followed (where that
+// stays inside) or, with LinkAtTarget::Replace, replaced by the file, as a
+// scratch file always is.
+Status writeFileAtomically(const QString &diskPath, const QByteArray &data, LinkAtTarget link = LinkAtTarget::Follow);
 
 // One file of several written together.
 struct FileToWrite {
@@ -30,10 +39,11 @@ struct FileToWrite {
     QByteArray data;
 };
 
-// Writes several files as one: each goes to a temporary file beside its
-// target and is flushed to the disk; only when all are written whole do they
-// replace their targets, one right after the other. A failure while writing
-// replaces none of them, and the message says so.
+// Writes several files as one, by the rules of writeFileAtomically: each
+// goes to a temporary file beside its target and is flushed to the disk;
+// only when all are written whole do they replace their targets, one right
+// after the other. A failure while writing replaces none of them, and the
+// message says so.
 Status writeFilesTogether(const QList<FileToWrite> &files);
 
 // Copies a file atomically (same rules as writeFileAtomically for the target).
@@ -49,7 +59,7 @@ Status writeFailure(const QString &diskPath, int error, const QString &reason, b
 
 // Writes all of data to an open file descriptor, going on after a write
 // that was interrupted or wrote only part; false on a failure.
-bool writeFully(int fd, const QByteArray &data);
+using posix::writeFully;
 
 // A short name for messages: the file name without its folder.
 QString displayName(const QString &diskPath);

@@ -1,10 +1,11 @@
 #include "core/common/folder_files.h"
 
 #include "core/common/file_io.h"
+#include "core/common/posix_file.h"
+#include "core/common/write_place.h"
 
 #include <QFile>
 
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -13,78 +14,18 @@
 #include <unistd.h>
 
 namespace tav {
+
+using posix::FileHandle;
+using posix::openIn;
+using posix::readFully;
+using posix::systemError;
+using posix::writeFully;
+
 namespace {
 
 QByteArray encoded(const QString &name)
 {
     return QFile::encodeName(name);
-}
-
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// Opens a file of the folder, retrying when a signal interrupts the call.
-int openIn(int folder, const QByteArray &name, int flags, mode_t mode = 0)
-{
-    int fd;
-    do
-        fd = ::openat(folder, name.constData(), flags | O_CLOEXEC, mode);
-    while (fd < 0 && errno == EINTR);
-    return fd;
-}
-
-// Reads until the buffer is full or the file ends; the number of bytes read,
-// or -1 on a failure. A regular file reads short only at its end, so a short
-// read ends the loop without asking once more.
-qint64 readFully(int fd, char *buffer, qint64 size)
-{
-    qint64 done = 0;
-    while (done < size) {
-        const ssize_t n = ::read(fd, buffer + done, size_t(size - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return -1;
-        done += n;
-        if (n == 0 || done < size)
-            break;
-    }
-    return done;
-}
-
-class FileHandle {
-public:
-    explicit FileHandle(int fd)
-        : m_fd(fd)
-    {
-    }
-    ~FileHandle()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileHandle(const FileHandle &) = delete;
-    FileHandle &operator=(const FileHandle &) = delete;
-    int fd() const { return m_fd; }
-    // Closes now; false when the system reports a failure (a late write error).
-    bool close()
-    {
-        const int fd = std::exchange(m_fd, -1);
-        return ::close(fd) == 0;
-    }
-
-private:
-    int m_fd;
-};
-
-// A name for the temporary file beside a target, unique within this program.
-QByteArray temporaryName(const QString &target)
-{
-    static std::atomic<unsigned> counter{0};
-    return encoded(target) + ".part" + QByteArray::number(qint64(::getpid())) + '-' +
-           QByteArray::number(counter.fetch_add(1));
 }
 
 } // namespace
@@ -116,6 +57,8 @@ FolderFiles::~FolderFiles()
 
 Result<FolderFiles> FolderFiles::open(const QString &diskPath)
 {
+    if (const Status inside = mayWriteIn(diskPath); !inside)
+        return inside;
     const int fd = openIn(AT_FDCWD, encoded(diskPath), O_RDONLY | O_DIRECTORY);
     if (fd < 0)
         return Status::failure(
@@ -190,7 +133,7 @@ Status FolderFiles::write(const QString &name, const FileBytes &file) const
     QByteArray part;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        part = temporaryName(name);
+        part = posix::temporaryName(encoded(name));
         fd = openIn(m_handle, part, O_WRONLY | O_CREAT | O_EXCL, 0600);
         if (fd < 0 && errno != EEXIST)
             break;

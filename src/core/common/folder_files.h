@@ -20,7 +20,9 @@ struct FileBytes {
 // Writes follow the kit's atomic rule: the data goes to a temporary file in
 // the folder, which then replaces the target in one step, so a failed write
 // leaves the old file as it was. Unlike the kit's single-file writer it does
-// not wait for the disk after each file.
+// not wait for the disk after each file. A folder whose path leads out of the
+// game folder through a link is not opened (see write_place.h); a link at a
+// file's name is replaced by the file, never written through.
 class FolderFiles {
 public:
     // Opens a folder given as a disk path.

@@ -1,14 +1,17 @@
 #include "core/common/number_field.h"
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace tav {
 
 QString numberField(long long value)
 {
-    return (value < 0 ? QString::number(value) : QStringLiteral(" ") + QString::number(value))
-           + QLatin1Char(' ');
+    // Built in place: a savegame writes 138 of them on every save.
+    char digits[24];
+    const int length = std::snprintf(digits, sizeof digits, value < 0 ? "%lld " : " %lld ", value);
+    return QString::fromLatin1(digits, length);
 }
 
 std::optional<long long> parseNumberField(QStringView line)

@@ -52,14 +52,14 @@ Result<TextFile> readTextFile(const QString &diskPath)
     return TextFile::fromBytes(bytes.value());
 }
 
-Status writeTextFile(const QString &diskPath, const QStringList &lines)
+Status writeTextFile(const QString &diskPath, const QStringList &lines, LinkAtTarget link)
 {
-    return writeTextFile(diskPath, TextFile{lines, true});
+    return writeTextFile(diskPath, TextFile{lines, true}, link);
 }
 
-Status writeTextFile(const QString &diskPath, const TextFile &file)
+Status writeTextFile(const QString &diskPath, const TextFile &file, LinkAtTarget link)
 {
-    return writeFileAtomically(diskPath, file.toBytes());
+    return writeFileAtomically(diskPath, file.toBytes(), link);
 }
 
 std::optional<QString> FieldReader::text()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/common/result.h"
+#include "core/common/write_place.h"
 
 #include <QByteArray>
 #include <QString>
@@ -30,9 +31,9 @@ QString withoutLineBreaks(const QString &text);
 
 Result<TextFile> readTextFile(const QString &diskPath);
 
-// Writes the lines, each ended by CR LF, atomically.
-Status writeTextFile(const QString &diskPath, const QStringList &lines);
-Status writeTextFile(const QString &diskPath, const TextFile &file);
+// Writes the lines, each ended by CR LF, atomically (writeFileAtomically).
+Status writeTextFile(const QString &diskPath, const QStringList &lines, LinkAtTarget link = LinkAtTarget::Follow);
+Status writeTextFile(const QString &diskPath, const TextFile &file, LinkAtTarget link = LinkAtTarget::Follow);
 
 // Reads the fields of a line-per-field file one after another.
 class FieldReader {

@@ -30,7 +30,10 @@ public:
         if (m_pending.isEmpty()) {
             if (m_next >= m_lines.size())
                 return std::nullopt;
-            m_pending = m_lines[m_next++].split(QLatin1Char(','));
+            const QString &line = m_lines[m_next++];
+            if (!line.contains(QLatin1Char(',')))
+                return line.trimmed();
+            m_pending = line.split(QLatin1Char(','));
         }
         return m_pending.takeFirst().trimmed();
     }

@@ -16,6 +16,11 @@ QStringList handoffLines(int width, int height, const CellGrid &cells)
     return lines;
 }
 
+Status writeHandoffFile(const GameFolder &folder, int width, int height, const CellGrid &cells)
+{
+    return writeTextFile(folder.resolve(kHandoffFileName), handoffLines(width, height, cells), LinkAtTarget::Replace);
+}
+
 Result<HandoffSprite> parseHandoff(const QByteArray &bytes)
 {
     const QStringList lines = TextFile::fromBytes(bytes).lines;

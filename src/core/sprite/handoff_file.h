@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/game_folder.h"
 #include "core/common/result.h"
 #include "core/sprite/cell_grid.h"
 
@@ -16,6 +17,10 @@ namespace tav {
 inline const QString kHandoffFileName = QStringLiteral("SPREDIT.TMP");
 
 QStringList handoffLines(int width, int height, const CellGrid &cells);
+
+// Writes the hand-off file of the game folder. It is a scratch file: a link
+// standing at its name is replaced, never written through.
+Status writeHandoffFile(const GameFolder &folder, int width, int height, const CellGrid &cells);
 
 // A sprite taken over from a hand-off file.
 struct HandoffSprite {

@@ -38,6 +38,12 @@ QString kindOf(const QJsonValue &value)
 
 } // namespace
 
+QString elementPath(const QString &list, qsizetype index, const QString &below)
+{
+    QString path = list.isEmpty() ? QString::number(index) : list + QLatin1Char('/') + QString::number(index);
+    return below.isEmpty() ? path : path + QLatin1Char('/') + below;
+}
+
 QJsonValue member(const QJsonObject &object, const QString &path)
 {
     return valueAt(object, path);

@@ -17,32 +17,36 @@ Result<QJsonObject> LineTableFormat::read(const QByteArray &bytes) const
     const Result<QStringList> lines = writtenLines(TextFile::fromBytes(bytes).lines, &refused);
     if (!lines)
         return lines.status();
-    QJsonObject fields;
+    QList<QJsonValue> values;
+    values.reserve(table().size());
     for (const LineField &field : table()) {
         const QString line = lines->value(field.line - 1);
         if (field.form == LineField::Form::Text) {
-            setValueAt(fields, field.name, line);
+            values.append(line);
             continue;
         }
         const std::optional<long long> number = parseNumberField(line);
         if (!number)
             return Result<QJsonObject>::failure(
                 QStringLiteral("line %1 (%2) holds no number").arg(field.line).arg(field.name));
-        setValueAt(fields, field.name, double(*number));
+        values.append(double(*number));
     }
-    return fields;
+    return layout().build(values);
 }
 
 QByteArray LineTableFormat::write(const QJsonObject &fields) const
 {
     constexpr long long kLowest = std::numeric_limits<int>::min();
     constexpr long long kHighest = std::numeric_limits<int>::max();
+    // Every field found in one walk of the tree.
+    const QList<QJsonValue> values = layout().leaves(fields);
     FieldWriter out;
-    for (const LineField &field : table()) {
+    for (qsizetype i = 0; i < table().size(); ++i) {
+        const LineField &field = table()[i];
         if (field.form == LineField::Form::Text)
-            out.text(lineAt(fields, field.name));
+            out.text(lineValue(values[i], field.name));
         else
-            out.number(integerAt(fields, field.name, kLowest, kHighest));
+            out.number(integerValue(values[i], field.name, kLowest, kHighest));
     }
     int refused = 0;
     const Result<QStringList> lines = writtenLines(out.lines(), &refused);
@@ -51,6 +55,17 @@ QByteArray LineTableFormat::write(const QJsonObject &fields) const
     TextFile file;
     file.lines = lines.value();
     return file.toBytes();
+}
+
+const JsonLayout &LineTableFormat::layout() const
+{
+    std::call_once(m_layoutMade, [this] {
+        QStringList names;
+        for (const LineField &field : table())
+            names.append(field.name);
+        m_layout = std::make_unique<JsonLayout>(names);
+    });
+    return *m_layout;
 }
 
 QString LineTableFormat::lineName(int line) const

@@ -2,6 +2,10 @@
 
 #include "core/common/line_fields.h"
 #include "core/textform/formats.h"
+#include "core/textform/json_path.h"
+
+#include <memory>
+#include <mutex>
 
 namespace tav::textform {
 
@@ -18,11 +22,17 @@ public:
 
 protected:
     virtual const LineFieldTable &table() const = 0;
+    // The JSON shape of the table's names, worked out on first use.
+    const JsonLayout &layout() const;
     // The lines the kit writes after reading these lines; a failure when
     // the reader refuses them, with the line (from 1) it refused.
     virtual Result<QStringList> writtenLines(const QStringList &lines, int *refusedLine) const = 0;
     // Shown after a line's value ("(Rusty key)"), from the dump.
     virtual QString valueNote(const LineField &, const QJsonObject &) const { return QString(); }
+
+private:
+    mutable std::once_flag m_layoutMade;
+    mutable std::unique_ptr<JsonLayout> m_layout;
 };
 
 } // namespace tav::textform

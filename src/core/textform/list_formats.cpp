@@ -21,12 +21,6 @@ namespace {
 constexpr long long kLowest = std::numeric_limits<int>::min();
 constexpr long long kHighest = std::numeric_limits<int>::max();
 
-QString at(const QString &list, qsizetype index, const char *member = nullptr)
-{
-    QString path = list + QLatin1Char('/') + QString::number(index);
-    return member ? path + QLatin1Char('/') + QLatin1String(member) : path;
-}
-
 QByteArray textBytes(const QStringList &lines)
 {
     TextFile file;
@@ -38,7 +32,8 @@ QByteArray textBytes(const QStringList &lines)
 class RecordFormat : public NamedTextFormat {
 public:
     using ReadRecords = std::function<Result<QJsonArray>(const QStringList &lines)>;
-    using WriteRecord = std::function<QStringList(const QJsonValue &record, const QString &path)>;
+    // Names what it refuses relative to the record (see atElement).
+    using WriteRecord = std::function<QStringList(const QJsonValue &record)>;
 
     RecordFormat(QString id, QString fileName, QString list, ReadRecords read, WriteRecord write)
         : NamedTextFormat(std::move(id), {fileName}, QStringLiteral("GAMEDATA\\") + fileName)
@@ -61,7 +56,7 @@ public:
         const QJsonArray records = arrayAt(fields, m_list);
         QStringList lines;
         for (qsizetype i = 0; i < records.size(); ++i)
-            lines += m_write(records[i], at(m_list, i));
+            lines += atElement(m_list, i, [&] { return m_write(records[i]); });
         return textBytes(lines);
     }
 
@@ -95,15 +90,15 @@ Result<QJsonArray> readIdleSounds(const QStringList &lines)
     return array;
 }
 
-QStringList writeIdleSound(const QJsonValue &value, const QString &path)
+QStringList writeIdleSound(const QJsonValue &value)
 {
-    const QJsonObject record = objectValue(value, path);
-    const auto member = [&](const char *name) { return record.value(QLatin1String(name)); };
-    const auto where = [&](const char *name) { return path + QLatin1Char('/') + QLatin1String(name); };
-    const IdleSound sound{lineValue(member("person"), where("person")),
-                          int(integerValue(member("frame"), where("frame"), kLowest, kHighest)),
-                          lineValue(member("sound"), where("sound"))};
-    return idleSoundLines({sound});
+    const QJsonObject record = objectValue(value, QString());
+    const QString person = QStringLiteral("person");
+    const QString frame = QStringLiteral("frame");
+    const QString sound = QStringLiteral("sound");
+    return idleSoundLines({IdleSound{lineValue(record.value(person), person),
+                                     int(integerValue(record.value(frame), frame, kLowest, kHighest)),
+                                     lineValue(record.value(sound), sound)}});
 }
 
 // PEOPLE.DAT: key, display name and a third line the kit does not use; a
@@ -118,12 +113,12 @@ Result<QJsonArray> readPeople(const QStringList &lines)
     return array;
 }
 
-QStringList writePerson(const QJsonValue &value, const QString &path)
+QStringList writePerson(const QJsonValue &value)
 {
-    const QJsonObject record = objectValue(value, path);
+    const QJsonObject record = objectValue(value, QString());
     QStringList lines;
-    for (const char *member : {"key", "name", "extra"})
-        lines.append(lineValue(record.value(QLatin1String(member)), path + QLatin1Char('/') + QLatin1String(member)));
+    for (const QString &member : {QStringLiteral("key"), QStringLiteral("name"), QStringLiteral("extra")})
+        lines.append(lineValue(record.value(member), member));
     return lines;
 }
 
@@ -140,14 +135,15 @@ Result<QJsonArray> readItemNames(const QStringList &lines)
     return array;
 }
 
-QStringList writeItemName(const QJsonValue &value, const QString &path)
+QStringList writeItemName(const QJsonValue &value)
 {
-    const QJsonObject record = objectValue(value, path);
-    const QJsonValue number = record.value(QStringLiteral("number"));
-    const QString numberPath = path + QStringLiteral("/number");
+    const QJsonObject record = objectValue(value, QString());
+    const QString numberPath = QStringLiteral("number");
+    const QString namePath = QStringLiteral("name");
+    const QJsonValue number = record.value(numberPath);
     const QString first = number.isString() ? lineValue(number, numberPath)
                                             : numberField(integerValue(number, numberPath, kLowest, kHighest));
-    return {first, lineValue(record.value(QStringLiteral("name")), path + QStringLiteral("/name"))};
+    return {first, lineValue(record.value(namePath), namePath)};
 }
 
 // The coordinates of a key line, " 5, 12", with the blanks ignored.
@@ -179,16 +175,16 @@ Result<QJsonArray> readAutomap(const QStringList &lines)
     return array;
 }
 
-QStringList writeAutomapEntry(const QJsonValue &value, const QString &path)
+QStringList writeAutomapEntry(const QJsonValue &value)
 {
-    const QJsonObject entry = objectValue(value, path);
-    const auto coordinate = [&](const char *name) {
-        return int(integerValue(entry.value(QLatin1String(name)), path + QLatin1Char('/') + QLatin1String(name),
-                                kLowest, kHighest));
+    const QJsonObject entry = objectValue(value, QString());
+    const auto coordinate = [&](const QString &name) {
+        return int(integerValue(entry.value(name), name, kLowest, kHighest));
     };
-    const int x = coordinate("X");
-    const int y = coordinate("Y");
-    return {automapKey(x, y), lineValue(entry.value(QStringLiteral("text")), path + QStringLiteral("/text"))};
+    const int x = coordinate(QStringLiteral("X"));
+    const int y = coordinate(QStringLiteral("Y"));
+    const QString text = QStringLiteral("text");
+    return {automapKey(x, y), lineValue(entry.value(text), text)};
 }
 
 // SLOTS.INI: five names; the sixth line is always " 1 ".
@@ -208,7 +204,7 @@ public:
         const QJsonArray array = arrayAt(fields, QStringLiteral("names"), 5, 5);
         QStringList names;
         for (qsizetype i = 0; i < array.size(); ++i)
-            names.append(lineValue(array[i], at(QStringLiteral("names"), i)));
+            names.append(atElement(QStringLiteral("names"), i, [&] { return lineValue(array[i], QString()); }));
         return textBytes(slotFileLines(names));
     }
 };
@@ -238,9 +234,9 @@ public:
 
 const TextFormat &goalsFormat()
 {
-    static const RecordFormat format(
-        QStringLiteral("goals"), QStringLiteral("GOALS.DAT"), QStringLiteral("goals"), readGoals,
-        [](const QJsonValue &value, const QString &path) { return QStringList{lineValue(value, path)}; });
+    static const RecordFormat format(QStringLiteral("goals"), QStringLiteral("GOALS.DAT"), QStringLiteral("goals"),
+                                     readGoals,
+                                     [](const QJsonValue &value) { return QStringList{lineValue(value, QString())}; });
     return format;
 }
 

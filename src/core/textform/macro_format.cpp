@@ -52,11 +52,12 @@ public:
         TextFile file;
         file.lines.reserve(lines.size());
         for (qsizetype i = 0; i < lines.size(); ++i) {
-            const QString path = kLines + QLatin1Char('/') + QString::number(i);
-            file.lines.append(lineValue(lines[i], path));
-            if (file.lines.last().contains(QLatin1Char('\r')))
-                throw FieldError(path, QStringLiteral("holds a CR; the macro editor ends a line there, so the kit "
-                                                      "would read two lines"));
+            atElement(kLines, i, [&] {
+                file.lines.append(lineValue(lines[i], QString()));
+                if (file.lines.last().contains(QLatin1Char('\r')))
+                    throw FieldError(QString(), QStringLiteral("holds a CR; the macro editor ends a line there, so "
+                                                               "the kit would read two lines"));
+            });
         }
         file.lastLineEnded = booleanAt(fields, kFinalLineBreak) || file.lines.isEmpty();
         return file.toBytes();

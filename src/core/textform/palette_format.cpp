@@ -39,11 +39,12 @@ public:
         const QJsonArray colours = arrayAt(fields, kColours, PaletteFile::kColours, PaletteFile::kColours);
         std::array<std::array<int, 3>, PaletteFile::kColours> components{};
         for (int i = 0; i < PaletteFile::kColours; ++i) {
-            const QString path = kColours + QLatin1Char('/') + QString::number(i);
-            const QJsonArray rgb = arrayValue(colours[i], path, 3, 3);
-            for (int c = 0; c < 3; ++c)
-                components[std::size_t(i)][std::size_t(c)] =
-                    int(integerValue(rgb[c], path + QLatin1Char('/') + QString::number(c), 0, 63));
+            atElement(kColours, i, [&] {
+                const QJsonArray rgb = arrayValue(colours[i], QString(), 3, 3);
+                for (int c = 0; c < 3; ++c)
+                    components[std::size_t(i)][std::size_t(c)] =
+                        int(atElement(QString(), c, [&] { return integerValue(rgb[c], QString(), 0, 63); }));
+            });
         }
         return paletteFileBytes(components);
     }

@@ -51,11 +51,14 @@ public:
         const int height = int(integerAt(fields, kHeight, 1, side));
         const QJsonArray rows = arrayAt(fields, kRows, height, height);
         QByteArray pixels;
+        pixels.reserve(width * height);
         for (int y = 0; y < height; ++y) {
-            const QString rowPath = kRows + QLatin1Char('/') + QString::number(y);
-            const QJsonArray row = arrayValue(rows[y], rowPath, width, width);
-            for (int x = 0; x < width; ++x)
-                pixels.append(char(integerValue(row[x], rowPath + QLatin1Char('/') + QString::number(x), 0, 255)));
+            atElement(kRows, y, [&] {
+                const QJsonArray row = arrayValue(rows[y], QString(), width, width);
+                for (int x = 0; x < width; ++x)
+                    pixels.append(
+                        char(atElement(QString(), x, [&] { return integerValue(row[x], QString(), 0, 255); })));
+            });
         }
         return spriteFileBytes(width, height, pixels);
     }

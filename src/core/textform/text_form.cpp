@@ -1,7 +1,6 @@
 #include "core/textform/text_form.h"
 
 #include "core/check/game_check.h"
-#include "core/common/file_io.h"
 #include "core/textform/json_fields.h"
 #include "core/textform/json_path.h"
 
@@ -10,7 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
-#include <QTemporaryDir>
 
 namespace tav::textform {
 namespace {
@@ -57,8 +55,8 @@ Result<QJsonObject> dumpBytes(const TextFormat &format, const QByteArray &bytes,
     if (!read)
         return read;
     // One save: what the kit's writer makes of the file as its reader took
-    // it. A save reaches the file's final form at once, so reading that and
-    // writing it again changes nothing.
+    // it. The dump is the file in that form. A save reaches the file's final
+    // form at once: reading what it wrote and saving again writes the same.
     const QJsonObject fields = dumpFields(format, read.value());
     const Result<QByteArray> written = writeFields(format, fields);
     if (!written)
@@ -67,10 +65,12 @@ Result<QJsonObject> dumpBytes(const TextFormat &format, const QByteArray &bytes,
     if (!again)
         return Result<QJsonObject>::failure(QStringLiteral("the kit cannot read its own form of this file: ") +
                                             again.error());
-    if (dumpFields(format, again.value()) != fields)
-        return Result<QJsonObject>::failure(
-            QStringLiteral("the kit's reader and writer do not agree on this file: a second save would change it "
-                           "again"));
+    if (const QJsonObject saved = dumpFields(format, again.value()); saved != fields) {
+        const Result<QByteArray> second = writeFields(format, saved);
+        if (!second || second.value() != written.value())
+            return Result<QJsonObject>::failure(QStringLiteral(
+                "the kit's reader and writer do not agree on this file: a second save would change it again"));
+    }
     QJsonObject dump = again.value();
     format.addSurroundings(dump, surroundings);
     dump[kFormatKey] = format.id();
@@ -102,9 +102,9 @@ Result<QByteArray> bytesFromDump(const QJsonObject &dump, const TextFormat **for
     if (!again)
         return Result<QByteArray>::failure(again.error());
     const QJsonObject readBack = dumpFields(*format, again.value());
-    const QString path = firstDifference(fields, readBack);
-    if (path.isNull())
+    if (readBack == fields)
         return written;
+    const QString path = firstDifference(fields, readBack);
     const QJsonValue given = valueAt(fields, path);
     const QJsonValue kit = valueAt(readBack, path);
     if (kit.isUndefined())
@@ -117,23 +117,21 @@ Result<QByteArray> bytesFromDump(const QJsonObject &dump, const TextFormat **for
 
 QStringList checkerErrors(const TextFormat &format, const QByteArray &bytes)
 {
-    QTemporaryDir folder;
-    if (!folder.isValid())
-        return {QStringLiteral("no temporary folder for checking the file: ") + folder.errorString()};
+    // The file alone in a game folder held in memory: nothing is written.
     const QString gamePath = format.checkPath();
-    const QString diskPath = folder.filePath(QString(gamePath).replace(QLatin1Char('\\'), QLatin1Char('/')));
-    QDir().mkpath(folder.filePath(QStringLiteral("GAMEDATA")));
-    QDir().mkpath(QFileInfo(diskPath).path());
-    if (const Status written = writeFileAtomically(diskPath, bytes); !written)
-        return {written.error()};
+    const check::CheckReport report = check::checkFiles({{gamePath, bytes}});
+    const auto counts = [&gamePath](check::Severity severity, const QString &file, const QString &code) {
+        return severity == check::Severity::Error && !kRulesAboutOtherFiles.contains(code) &&
+               file.compare(gamePath, Qt::CaseInsensitive) == 0;
+    };
     QStringList errors;
-    for (const check::Finding &finding : check::checkGameFolder(folder.path()).findings) {
-        if (finding.severity != check::Severity::Error || kRulesAboutOtherFiles.contains(finding.code) ||
-            finding.file.compare(gamePath, Qt::CaseInsensitive) != 0)
-            continue;
-        errors.append(finding.line > 0 ? QStringLiteral("line %1: %2").arg(finding.line).arg(finding.message)
-                                       : finding.message);
-    }
+    for (const check::Finding &finding : report.findings)
+        if (counts(finding.severity, finding.file, finding.code))
+            errors.append(finding.line > 0 ? QStringLiteral("line %1: %2").arg(finding.line).arg(finding.message)
+                                           : finding.message);
+    for (const check::HiddenFindings &more : report.hidden)
+        if (counts(more.severity, more.file, more.code))
+            errors.append(more.message());
     return errors;
 }
 

@@ -23,6 +23,8 @@ Result<QByteArray> bytesFromDump(const QJsonObject &dump, const TextFormat **for
 
 // The checker's errors about such bytes as one file of a game folder,
 // leaving out those about other files (a unit's sprite need not exist yet).
+// The file is checked in memory; nothing is written. Past the errors the
+// checker lists of one code, one line tells how many more there are.
 QStringList checkerErrors(const TextFormat &format, const QByteArray &bytes);
 
 // The largest JSON file load reads.

@@ -99,7 +99,7 @@ public:
     WatchedProgram *startWatched(const GameFolder &folder, const QString &commandLine, WindowStyle,
                                  QObject *owner) override
     {
-        const StartTarget target = resolve(folder, commandLine);
+        const StartTarget target = resolveKitProgram(commandLine, QCoreApplication::applicationDirPath());
         if (target.kind != StartTarget::Kind::Program)
             return nullptr;
         return startWatchedProcess(folder, target.path, target.arguments, owner);

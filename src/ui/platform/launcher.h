@@ -17,8 +17,10 @@ public:
     virtual ~Launcher() = default;
     // Starts the command line detached.
     virtual bool start(const GameFolder &folder, const QString &commandLine, WindowStyle style) = 0;
-    // Starts the command line's program as a process the kit watches, owned
-    // by owner; nullptr when the program cannot be found.
+    // Starts one of the kit's own programs (the sprite saver) as a process
+    // the kit watches, owned by owner, in the working folder. The program is
+    // the one installed beside the kit, never one the game folder holds;
+    // nullptr when it cannot be found there.
     virtual WatchedProgram *startWatched(const GameFolder &folder, const QString &commandLine, WindowStyle style,
                                          QObject *owner) = 0;
 };

@@ -2,12 +2,14 @@
 // the sprite saver runs as a watched process whose failure is shown.
 #include "ui/sprite/sprite_editor.h"
 
-#include "core/common/text_file.h"
 #include "core/sprite/handoff_file.h"
 #include "core/sprite/sprite_name.h"
 #include "ui/platform/dialogs.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/please_wait.h"
+
+#include <QCoreApplication>
+#include <QDir>
 
 namespace tav {
 namespace {
@@ -27,8 +29,7 @@ void Form12::Command2_Click()
     }
     if (!mayReplaceDamagedFile(name))
         return;
-    const Status handedOver = writeTextFile(m_folder.resolve(kHandoffFileName),
-                                            handoffLines(m_document.XSize(), m_document.YSize(), m_document.Matrix()));
+    const Status handedOver = writeHandoffFile(m_folder, m_document.XSize(), m_document.YSize(), m_document.Matrix());
     if (!handedOver) {
         platform::showError(QStringLiteral("The sprite was not saved: the hand-off file for the sprite saver "
                                            "could not be written."),
@@ -65,8 +66,9 @@ void Form12::startSaver(const QString &name)
         platform::showError(QStringLiteral("The sprite saver SPRSVR could not be started, so %1 was not written.")
                                 .arg(spriteFileGamePath(name)),
                             kErrorTitle,
-                            QStringLiteral("SPRSVR is neither in the game folder, nor beside the kit, nor on the "
-                                           "PATH."));
+                            QStringLiteral("The kit runs the SPRSVR installed beside it, in %1, and it is not "
+                                           "there. Install the kit again, with its sprite saver.")
+                                .arg(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())));
         return;
     }
     m_saveState.saveStarted(form);

@@ -5,6 +5,8 @@
 #include "core/macro/print_text.h"
 #include "support/sample_faults.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 
 #include <gmock/gmock.h>
@@ -40,6 +42,21 @@ TEST(SampleCheck, HoldsNoErrorsAndOnlyItsDeliberateWarnings)
     EXPECT_EQ(macros.value("GAMEDATA\\MAKRO\\EMPTY.cmd").type, "empty file");
     EXPECT_FALSE(macros.value("GAMEDATA\\MAKRO\\EMPTY.cmd").info.has_value());
     EXPECT_TRUE(reportJson(report).contains(R"("info": "no '!info tag available")"));
+}
+
+TEST(SampleCheck, GivesTheSameFindingsFromFilesInMemory)
+{
+    FilesInMemory files;
+    QDirIterator it(kSampleDir, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        files.insert(QDir(kSampleDir).relativeFilePath(file.fileName()).replace('/', '\\'), file.readAll());
+    }
+    const CheckReport onDisk = checkGameFolder(kSampleDir);
+    const CheckReport inMemory = checkFiles(files);
+    EXPECT_EQ(keysOf(inMemory), keysOf(onDisk));
+    EXPECT_EQ(inMemory.filesChecked, onDisk.filesChecked);
 }
 
 // One copy of the sample per family of rules, with that family's faults in it.

@@ -4,6 +4,7 @@
 #include "support/temp_game_folder.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -74,4 +75,41 @@ TEST(ByteReader, NeverReadsPastTheEnd)
     EXPECT_EQ(r.u8Or(10, 7), 7);
     EXPECT_FALSE(r.has(1, std::numeric_limits<qsizetype>::max()));
     EXPECT_EQ(ByteReader(QByteArray("\xFF\xFF", 2)).i16le(0), -1);
+}
+
+TEST(AtomicWrite, LinksLeadWritesOnlyWhereTheyStayInsideTheGameFolder)
+{
+    // game/GRAFIK leads to a shared art folder; below it and in the game
+    // folder itself, links must stay inside. Each target: whether it is
+    // written, and where the bytes land.
+    TempGameFolder tmp;
+    tmp.mkdir("game/GAMEDATA/UNITS");
+    tmp.mkdir("art/UNITS");
+    tmp.write("elsewhere.txt", "outside");
+    QFile::link(tmp.disk("art"), tmp.disk("game/GRAFIK"));
+    QFile::link("ORC.UNI", tmp.disk("game/GAMEDATA/UNITS/ALIAS.UNI"));
+    QFile::link(tmp.disk("elsewhere.txt"), tmp.disk("game/design.sts"));
+    QFile::link(tmp.disk("game/GAMEDATA"), tmp.disk("game/GRAFIK/UNITS/BACK"));
+    const struct {
+        const char *target;
+        const char *landsIn; // empty: refused
+        const char *refusal;
+    } cases[] = {
+        {"game/GRAFIK/UNITS/ORC.SPR", "art/UNITS/ORC.SPR", ""},
+        {"game/GAMEDATA/UNITS/ALIAS.UNI", "game/GAMEDATA/UNITS/ORC.UNI", ""},
+        {"game/design.sts", "", "design.sts is a link to "},
+        {"game/GRAFIK/UNITS/BACK/X.SPR", "", "GRAFIK/UNITS/BACK is a link to "},
+    };
+    for (const auto &c : cases) {
+        const Status written = writeFileAtomically(tmp.disk(c.target), "new");
+        EXPECT_EQ(written.ok(), *c.landsIn != '\0') << c.target << ": " << written.error().toStdString();
+        EXPECT_TRUE(written.error().contains(QLatin1String(c.refusal))) << written.error().toStdString();
+        if (*c.landsIn) {
+            EXPECT_EQ(tmp.read(c.landsIn), "new") << c.target;
+        }
+    }
+    EXPECT_EQ(tmp.read("elsewhere.txt"), "outside");
+    ASSERT_TRUE(writeFileAtomically(tmp.disk("game/design.sts"), "new", LinkAtTarget::Replace));
+    EXPECT_FALSE(QFileInfo(tmp.disk("game/design.sts")).isSymLink());
+    EXPECT_EQ(tmp.read("elsewhere.txt"), "outside");
 }

@@ -63,7 +63,7 @@ TEST(CommandLine, ExplorerAndNotepadOpenFoldersAndFilesInAnyCase)
     EXPECT_EQ(url.path, "http://www.example.org/");
 }
 
-TEST(CommandLine, ProgramsComeFromTheWorkingFolderThenTheKitFolder)
+TEST(CommandLine, ProgramsComeFromTheWorkingFolderThenTheKitFolderButTheSaverOnlyFromTheKit)
 {
     TempGameFolder tmp;
     tmp.write("game/tavaria", "#!/bin/sh\n");
@@ -84,6 +84,14 @@ TEST(CommandLine, ProgramsComeFromTheWorkingFolderThenTheKitFolder)
 
     EXPECT_EQ(resolveCommandLine("notes", game, tmp.disk("kit")).kind, StartTarget::Kind::Nothing);
     EXPECT_EQ(resolveCommandLine("NoSuchProgramAnywhere42", game, tmp.disk("kit")).kind, StartTarget::Kind::Nothing);
+
+    // The kit's own saver never comes from the game folder, even when it holds one.
+    tmp.write("game/SPRSVR", "#!/bin/sh\n");
+    QFile::setPermissions(tmp.disk("game/SPRSVR"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const StartTarget kitSaver = resolveKitProgram("SPRSVR GRAFIK\\X.SPR", tmp.disk("kit"));
+    EXPECT_EQ(kitSaver.path, tmp.disk("kit/sprsvr"));
+    EXPECT_EQ(kitSaver.arguments, QStringList{"GRAFIK\\X.SPR"});
+    EXPECT_EQ(resolveKitProgram("Tavaria", tmp.disk("kit")).kind, StartTarget::Kind::Nothing);
 }
 
 TEST(SpriteImage, IsTheGames1602ByteRecordColumnByColumn)

@@ -124,6 +124,8 @@ TEST(TextForm, HostileOrUnfittingJsonIsRefusedNamingTheField)
         {edited(unit, "\"behaviour\": -3", "\"behaviour\": 0"), "field 'behaviour' is refused by the reader: Line 3"},
         {edited(player, "\"001\": 0", "\"001\": 7"), "field 'fixed/001' is 7, but the kit writes 0"},
         {edited(macro, "MSG 1 a", "MSG 1 a\\rMSG 1 b"), "field 'lines/0' holds a CR; the macro editor ends a line"},
+        {R"({"format": "sprite", "width": 2, "height": 1, "rows": [[1, 300]]})",
+         "field 'rows/0/1' is 300; it should be 0 to 255"},
     };
     for (const auto &c : cases) {
         const Result<QJsonObject> dump = parseDump(c.json);

@@ -1,0 +1,2 @@
+'!Two lines in one
+MSG 1 aMSG 1 b
