@@ -7,6 +7,7 @@
 #include "core/sprite/sprite_name.h"
 #include "ui/common/window_frame.h"
 #include "ui/platform/dialogs.h"
+#include "ui/platform/document_prompts.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/please_wait.h"
 #include "ui/sprite/colour_swatch.h"
@@ -71,6 +72,7 @@ Form12::Form12(const GameFolder &folder, QWidget *parent)
     showUndo();
     showMode();
     addEditorShortcuts(this);
+    m_document.setPrompts(&platform::documentPrompts());
     m_canvas->setFocus();
 }
 
@@ -161,8 +163,10 @@ void Form12::showEvent(QShowEvent *event)
 
 bool Form12::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowActivate) {
         Form_Activate();
+        platform::offerReload(m_document);
+    }
     return QWidget::event(event);
 }
 

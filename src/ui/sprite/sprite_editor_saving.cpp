@@ -27,6 +27,8 @@ void Form12::Command2_Click()
     }
     if (!mayReplaceDamagedFile(name))
         return;
+    if (isDosSpriteName(name) && checkSpriteFileName(name) && !m_document.mayWrite(spriteFileGamePath(name)))
+        return;
     const Status handedOver = writeTextFile(m_folder.resolve(kHandoffFileName),
                                             handoffLines(m_document.XSize(), m_document.YSize(), m_document.Matrix()));
     if (!handedOver) {
@@ -48,7 +50,7 @@ void Form12::Command2_Click()
 
 bool Form12::mayReplaceDamagedFile(const QString &name)
 {
-    const QString damage = m_saveState.damageReplacedBy(name);
+    const QString damage = m_document.saveState().damageReplacedBy(name);
     return damage.isEmpty() || platform::askYesNo(damagedSpriteQuestion(name), QStringLiteral("Warning!"), damage);
 }
 
@@ -69,7 +71,7 @@ void Form12::startSaver(const QString &name)
                                            "PATH."));
         return;
     }
-    m_saveState.saveStarted(form);
+    m_document.saveState().saveStarted(form);
     m_savers.append(saver);
     connect(saver, &platform::WatchedProgram::ended, this,
             [this, saver, form, name](int exitCode, const QString &errorOutput) {
@@ -81,7 +83,7 @@ void Form12::startSaver(const QString &name)
 
 void Form12::saverEnded(const SpriteImage &saved, const QString &name, int exitCode, const QString &errorOutput)
 {
-    m_saveState.saveEnded(saved, name, exitCode == 0);
+    m_document.saveEnded(saved, name, exitCode == 0);
     if (exitCode == 0)
         return;
     const QString reason =
@@ -93,7 +95,7 @@ void Form12::saverEnded(const SpriteImage &saved, const QString &name, int exitC
 
 void Form12::tookLoadedSprite(const QString &fallback)
 {
-    m_saveState.took(m_document.snapshot(), m_document.name(), fallback);
+    m_document.tookFile(fallback);
     if (!fallback.isEmpty())
         platform::showMessage(damagedSpriteWarning(m_document.name(), m_document.XSize(), m_document.YSize()),
                               QStringLiteral("Warning!"), platform::Icon::Exclamation, platform::Buttons::Ok,
@@ -102,18 +104,12 @@ void Form12::tookLoadedSprite(const QString &fallback)
 
 void Form12::tookNewSprite()
 {
-    m_saveState.took(m_document.snapshot());
+    m_document.tookFile();
 }
 
 QString Form12::unsavedWork() const
 {
-    const SpriteImage now = m_document.snapshot();
-    if (!m_saveState.hasUnsavedWork(now))
-        return QString();
-    const QString name = m_document.name().isEmpty() ? QStringLiteral("unnamed sprite") : m_document.name();
-    if (m_saveState.isChanged(now) && !m_saveState.isBeingSaved(now))
-        return QStringLiteral("Sprite editor (%1)").arg(name);
-    return QStringLiteral("Sprite editor (%1, still being saved)").arg(name);
+    return m_document.unsavedWork();
 }
 
 void Form12::finishWork()
