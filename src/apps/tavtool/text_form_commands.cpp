@@ -1,6 +1,7 @@
 #include "apps/tavtool/text_form_commands.h"
 
 #include "apps/tavtool/tool_command.h"
+#include "core/app/recovery_copy.h"
 #include "core/common/file_io.h"
 #include "core/textform/surroundings.h"
 #include "core/textform/text_form.h"
@@ -54,7 +55,8 @@ const char kLoadHelp[] = "Usage: tavtool load [--force] FILE.json TARGET\n"
                          "  - a TARGET whose name is not of the dump's format, or whose base name is\n"
                          "    longer than the kit's 8 characters (units, macros, sprites).\n"
                          "The \"normalised\" list and shown-only members (item names, a macro's type\n"
-                         "and info) are not read.\n"
+                         "and info) are not read. FILE.json may also be a recovery copy of work the\n"
+                         "kit had not saved (see the README); its \"document\" is written.\n"
                          "\n"
                          "Options:\n"
                          "  --force       replace an existing TARGET\n"
@@ -226,7 +228,7 @@ int runLoad(const QStringList &arguments)
     if (!dump)
         return failed(command, QStringLiteral("%1 %2").arg(jsonPath, dump.error()));
     const TextFormat *format = nullptr;
-    const Result<QByteArray> bytes = textform::bytesFromDump(dump.value(), &format);
+    const Result<QByteArray> bytes = textform::bytesFromDump(dumpOfCopy(dump.value()), &format);
     if (!bytes)
         return failed(command, QStringLiteral("%1: %2; nothing was written").arg(jsonPath, bytes.error()));
 
