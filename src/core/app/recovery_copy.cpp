@@ -18,7 +18,8 @@ QJsonObject identityJson(const FileIdentity &identity)
 {
     return QJsonObject{{QStringLiteral("exists"), identity.exists},
                        {QStringLiteral("size"), double(identity.size)},
-                       {QStringLiteral("modified"), double(identity.modifiedMs)},
+                       {QStringLiteral("modifiedNs"), QString::number(identity.modifiedNs)},
+                       {QStringLiteral("inode"), QString::number(identity.inode)},
                        {QStringLiteral("sha256"), QString::fromLatin1(identity.hash.toHex())}};
 }
 
@@ -26,7 +27,8 @@ FileIdentity identityFrom(const QJsonObject &json)
 {
     return FileIdentity{json.value(QStringLiteral("exists")).toBool(),
                         qint64(json.value(QStringLiteral("size")).toDouble()),
-                        qint64(json.value(QStringLiteral("modified")).toDouble()),
+                        json.value(QStringLiteral("modifiedNs")).toString().toLongLong(),
+                        json.value(QStringLiteral("inode")).toString().toULongLong(),
                         QByteArray::fromHex(json.value(QStringLiteral("sha256")).toString().toLatin1())};
 }
 

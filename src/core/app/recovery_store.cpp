@@ -99,10 +99,14 @@ Status RecoveryStore::setAside(const QStringList &paths) const
     for (const QString &path : paths) {
         const QString target = setAsideFolder() + QLatin1Char('/') + QFileInfo(path).fileName();
         QFile::remove(target);
-        if (!QFile::rename(path, target))
+        if (!QFile::rename(path, target)) {
             failed << QFileInfo(path).fileName();
-        else
-            QFile(target).setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime);
+            continue;
+        }
+        // The 14 days count from now.
+        QFile moved(target);
+        if (moved.open(QIODevice::ReadOnly))
+            moved.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime);
     }
     if (!failed.isEmpty())
         return Status::failure(QStringLiteral("%1 could not be moved to %2.").arg(failed.join(QStringLiteral(", ")), setAsideFolder()));

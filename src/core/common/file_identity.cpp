@@ -14,7 +14,8 @@ struct Stat {
     bool exists = false;
     bool regular = false;
     qint64 size = 0;
-    qint64 modifiedMs = 0;
+    qint64 modifiedNs = 0;
+    quint64 inode = 0;
 };
 
 Stat statOf(const QString &diskPath)
@@ -26,7 +27,8 @@ Stat statOf(const QString &diskPath)
     result.exists = true;
     result.regular = S_ISREG(status.st_mode);
     result.size = status.st_size;
-    result.modifiedMs = qint64(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1000000;
+    result.modifiedNs = qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+    result.inode = quint64(status.st_ino);
     return result;
 }
 
@@ -43,7 +45,7 @@ const QByteArray kUnreadable = QByteArrayLiteral("unreadable");
 FileIdentity fileIdentity(const QString &diskPath)
 {
     const Stat stat = statOf(diskPath);
-    FileIdentity identity{stat.exists, stat.size, stat.modifiedMs, {}};
+    FileIdentity identity{stat.exists, stat.size, stat.modifiedNs, stat.inode, {}};
     if (!stat.exists)
         return identity;
     const Result<QByteArray> bytes = stat.regular ? readWholeFile(diskPath) : Result<QByteArray>::failure({});
@@ -54,7 +56,7 @@ FileIdentity fileIdentity(const QString &diskPath)
 FileIdentity writtenIdentity(const QString &diskPath, const QByteArray &bytes)
 {
     const Stat stat = statOf(diskPath);
-    return {stat.exists, stat.size, stat.modifiedMs, stat.exists ? hashOf(bytes) : QByteArray()};
+    return {stat.exists, stat.size, stat.modifiedNs, stat.inode, stat.exists ? hashOf(bytes) : QByteArray()};
 }
 
 bool isSameFile(const FileIdentity &known, const QString &diskPath)
@@ -66,7 +68,7 @@ bool isSameFile(const FileIdentity &known, const QString &diskPath)
         return true;
     if (known.hash == kUnreadable)
         return false;
-    if (stat.size == known.size && stat.modifiedMs == known.modifiedMs)
+    if (stat.size == known.size && stat.modifiedNs == known.modifiedNs && stat.inode == known.inode)
         return true;
     if (!stat.regular || stat.size != known.size)
         return false;

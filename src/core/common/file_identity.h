@@ -11,7 +11,10 @@ namespace tav {
 struct FileIdentity {
     bool exists = false;
     qint64 size = 0;
-    qint64 modifiedMs = 0;
+    qint64 modifiedNs = 0;
+    // The file's number on its disk: a file replaced in one step (as most
+    // programs save) gets another one, whatever its size and time.
+    quint64 inode = 0;
     QByteArray hash;
 
     friend bool operator==(const FileIdentity &, const FileIdentity &) = default;
@@ -27,8 +30,9 @@ FileIdentity fileIdentity(const QString &diskPath);
 FileIdentity writtenIdentity(const QString &diskPath, const QByteArray &bytes);
 
 // Whether the file is still the one `known` describes. One stat; only when
-// the size or time differ are the bytes read and compared by hash, so a file
-// touched without a change is the same. A file that cannot be read is changed.
+// the size, time or file number differ are the bytes read and compared by
+// hash, so a file touched without a change is the same. A file that cannot
+// be read is changed.
 bool isSameFile(const FileIdentity &known, const QString &diskPath);
 
 } // namespace tav
