@@ -5,23 +5,13 @@
 
 #include <QUndoCommand>
 
+#include <algorithm>
+
 namespace tav {
 namespace {
 
 constexpr qsizetype kLongestTypedName = 12;
 
-// The name of a step from the edit that made it.
-QString stepNameOf(const BodyEdit &edit)
-{
-    const QString &text = edit.inserted;
-    if (text.isEmpty())
-        return QStringLiteral("delete");
-    if (text == QLatin1String("\r\n") || text == QLatin1String("\r") || text == QLatin1String("\n"))
-        return QStringLiteral("new line");
-    if (text.size() <= kLongestTypedName && !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
-        return QStringLiteral("type \"%1\"").arg(text);
-    return QStringLiteral("paste");
-}
 
 // Where two versions of a stretch of lines first differ.
 TextPos firstDifference(qsizetype first, const QStringList &a, const QStringList &b)
@@ -112,6 +102,20 @@ private:
     QStringList m_linesBefore;
 };
 
+QString MacroDocument::stepNameFor(const QString &text)
+{
+    if (text.isEmpty())
+        return QStringLiteral("delete");
+    const auto isBreak = [](QChar c) {
+        return c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar::ParagraphSeparator;
+    };
+    if (std::all_of(text.begin(), text.end(), isBreak) && text.size() <= 2)
+        return QStringLiteral("new line");
+    if (text.size() <= kLongestTypedName && std::none_of(text.begin(), text.end(), isBreak))
+        return QStringLiteral("type \"%1\"").arg(text);
+    return QStringLiteral("paste");
+}
+
 MacroDocument::MacroDocument(const GameFolder &folder, QObject *parent)
     : Document(folder, parent)
 {
@@ -123,7 +127,7 @@ BodyChange MacroDocument::applyEdit(const BodyEdit &edit, const QString &stepNam
         commitName();
     BodyChange change = m_body.apply(edit);
     if (m_compoundDepth == 0 && change.removed != change.lines)
-        history().push(new Step(*this, stepName.isEmpty() ? stepNameOf(edit) : stepName, m_name, m_name,
+        history().push(new Step(*this, stepName.isEmpty() ? stepNameFor(edit.inserted) : stepName, m_name, m_name,
                                 change.firstLine, change.removed, change.lines, change.caret));
     noteChange();
     return change;

@@ -27,8 +27,11 @@ public:
     const std::optional<QString> &ownName() const { return m_ownName; }
 
     // A change of the body, formatted: one step, named after the edit unless
-    // a name is given ("type "a"", "new line", "delete", "paste").
+    // a name is given.
     BodyChange applyEdit(const BodyEdit &edit, const QString &stepName = QString());
+    // The name of a step that put `inserted` in place of what was there:
+    // "type "a"", "new line", "delete", "paste".
+    static QString stepNameFor(const QString &inserted);
     // The name box shows this name; it becomes a step when committed.
     void editName(const QString &name);
     void commitName();

@@ -102,9 +102,17 @@ void MacroBodyEdit::noteChange(int position, int charsRemoved, int charsAdded)
     if (m_showing)
         return;
     const int tail = std::max(0, document()->characterCount() - (position + charsAdded));
+    QString inserted;
+    if (charsAdded > 0) {
+        QTextCursor added(document());
+        added.setPosition(position);
+        added.setPosition(position + charsAdded, QTextCursor::KeepAnchor);
+        inserted = added.selectedText();
+    }
     if (!m_pending) {
-        m_pending = PendingChange{position, tail};
+        m_pending = PendingChange{position, tail, inserted};
     } else {
+        m_pending->inserted += inserted;
         m_pending->start = std::min(m_pending->start, position);
         m_pending->unchangedTail = std::min(m_pending->unchangedTail, tail);
     }
@@ -159,7 +167,7 @@ void MacroBodyEdit::formatPendingChange()
     else if (!edit.caret)
         edit.caret = cursor.position() + cursorBlock - changeStart;
     m_pastedCaret.reset();
-    applyEdit(edit, Origin::Typed, first, lastNew);
+    applyEdit(edit, Origin::Typed, first, lastNew, MacroDocument::stepNameFor(pending.inserted));
 }
 
 void MacroBodyEdit::applyEdit(const BodyEdit &edit, Origin origin, qsizetype shownFirst, qsizetype shownLast,

@@ -49,6 +49,8 @@ private:
     struct PendingChange {
         int start;
         int unchangedTail;
+        // What was typed or pasted, for the name of the step.
+        QString inserted;
     };
 
     // Where a change comes from decides how the box is brought up to date.
