@@ -112,7 +112,7 @@ void KitSession::endKeepingWork()
     QCoreApplication::exit(0);
 }
 
-void KitSession::setAside(const QStringList &paths, const QString &what)
+void KitSession::setAside(const QStringList &paths, const QString &what, bool restorable)
 {
     if (paths.isEmpty())
         return;
@@ -122,11 +122,11 @@ void KitSession::setAside(const QStringList &paths, const QString &what)
                             QStringLiteral("Error"), moved.error());
         return;
     }
-    platform::showMessage(QStringLiteral("%1 set aside in %2. They are kept there for %3 days; "
-                                         "\"tavtool load COPY.json FILE\" restores one by hand.")
-                              .arg(what, folder)
-                              .arg(RecoveryStore::kSetAsideDays),
-                          QStringLiteral("Information"), platform::Icon::Information);
+    QString text = QStringLiteral("%1 set aside in %2. They are kept there for %3 days")
+                       .arg(what, folder)
+                       .arg(RecoveryStore::kSetAsideDays);
+    text += restorable ? QStringLiteral("; \"tavtool load COPY.json FILE\" restores one by hand.") : QStringLiteral(".");
+    platform::showMessage(text, QStringLiteral("Information"), platform::Icon::Information);
 }
 
 void KitSession::offerLeftovers()
@@ -157,8 +157,10 @@ void KitSession::offerLeftovers()
         }
     }
     if (!damaged.isEmpty())
-        setAside(damaged, QStringLiteral("Copies of unsaved work that cannot be restored (%1) were")
-                              .arg(damagedNames.join(QStringLiteral("; "))));
+        setAside(damaged,
+                 QStringLiteral("Copies of unsaved work that cannot be restored (%1) were")
+                     .arg(damagedNames.join(QStringLiteral("; "))),
+                 false);
     if (offered.isEmpty())
         return;
     QStringList labels;
@@ -173,7 +175,7 @@ void KitSession::offerLeftovers()
     QStringList paths;
     for (const RecoveryStore::Leftover &leftover : offered)
         paths << leftover.path;
-    setAside(paths, QStringLiteral("The unsaved work was"));
+    setAside(paths, QStringLiteral("The unsaved work was"), true);
 }
 
 void KitSession::restore(const QList<RecoveryStore::Leftover> &copies)
@@ -204,7 +206,9 @@ void KitSession::restore(const QList<RecoveryStore::Leftover> &copies)
         m_writer->flush();
     m_store.discard(restored);
     if (!failed.isEmpty())
-        setAside(failed, QStringLiteral("Copies that could not be restored (%1) were").arg(failedNames.join(QStringLiteral("; "))));
+        setAside(failed,
+                 QStringLiteral("Copies that could not be restored (%1) were").arg(failedNames.join(QStringLiteral("; "))),
+                 false);
 }
 
 } // namespace tav

@@ -50,7 +50,9 @@ private:
     // Said once: the state folder cannot be written.
     void stateProblem(const QString &reason);
     void restore(const QList<RecoveryStore::Leftover> &copies);
-    void setAside(const QStringList &paths, const QString &what);
+    // Moves copies aside and says where; `restorable` copies can be
+    // restored by hand.
+    void setAside(const QStringList &paths, const QString &what, bool restorable);
 
     GameFolder m_folder;
     KitLock m_lock;
