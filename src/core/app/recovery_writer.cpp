@@ -66,20 +66,36 @@ void RecoveryWriter::writeDue()
 
 void RecoveryWriter::write(Document *document)
 {
+    {
+        const QMutexLocker lock(&m_inFlightMutex);
+        if (m_inFlight.contains(document))
+            return; // written once the copy under way is on disk
+        m_inFlight.insert(document);
+    }
     m_written[document] = document->revision();
     const RecoverySnapshot snapshot = recoverySnapshot(*document, m_store.gameFolder());
     const QString path = m_store.copyPath(document->windowId());
-    QPointer<RecoveryWriter> self(this);
-    m_pool.start([snapshot, path, self] {
+    const QPointer<RecoveryWriter> self(this);
+    m_pool.start([this, document, snapshot, path, self] {
         const Result<QByteArray> json = recoveryCopyJson(snapshot);
         const Status written = json ? writeFileAtomically(path, json.value()) : json.status();
-        if (!written && self)
-            QMetaObject::invokeMethod(
-                self.data(), [self, reason = written.error()] {
-                    if (self)
-                        Q_EMIT self->failed(reason);
-                },
-                Qt::QueuedConnection);
+        {
+            const QMutexLocker lock(&m_inFlightMutex);
+            m_inFlight.remove(document);
+        }
+        // A change made meanwhile is written next. (The writer waits for its
+        // thread before it goes, so it is still there.)
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self, reason = written.ok() ? QString() : written.error()] {
+                if (!self)
+                    return;
+                if (!reason.isEmpty())
+                    Q_EMIT self->failed(reason);
+                if (self->m_enabled && !self->m_timer.isActive())
+                    self->m_timer.start();
+            },
+            Qt::QueuedConnection);
     });
 }
 
@@ -92,6 +108,8 @@ void RecoveryWriter::remove(Document *document)
 
 void RecoveryWriter::flush()
 {
+    // Copies under way first, then what changed since they were taken.
+    waitForWrites();
     if (m_enabled) {
         m_timer.stop();
         writeDue();

@@ -3,6 +3,7 @@
 #include "core/app/recovery_store.h"
 
 #include <QHash>
+#include <QMutex>
 #include <QObject>
 #include <QPointer>
 #include <QThreadPool>
@@ -55,8 +56,12 @@ private:
     RecoveryStore &m_store;
     QTimer m_timer;
     QThreadPool m_pool;
-    // The revision each copy on disk holds.
+    // The revision each copy on disk holds (or is on its way there).
     QHash<const Document *, quint64> m_written;
+    // Copies being written: a later one of the same document waits for the
+    // write under way, so writes never pile up behind a slow disk.
+    QSet<const Document *> m_inFlight;
+    QMutex m_inFlightMutex;
     bool m_enabled = true;
 };
 
