@@ -51,9 +51,9 @@ AutomapEntryDocument::Reading AutomapEntryDocument::selectSquare(int x, int y)
     } else {
         takeQuietly(entry);
     }
-    if (!read.lines)
-        return Reading::Unreadable;
-    return read.entry ? Reading::Found : Reading::NoEntry;
+    const Reading reading = !read.lines ? Reading::Unreadable : read.entry ? Reading::Found : Reading::NoEntry;
+    m_readings[{x, y}] = reading;
+    return reading;
 }
 
 bool AutomapEntryDocument::mayWriteEntry()

@@ -30,6 +30,9 @@ public:
     // Reads the square's string from the table; without an entry the string
     // stays as it was. Tells what the table held.
     Reading selectSquare(int x, int y);
+    // What the table held for the square shown when it was chosen last
+    // (Found for the square shown at the start, which was never read).
+    Reading reading() const { return m_readings.value({form().x, form().y}, Reading::Found); }
     // Before a save: true unless another program changed the square's
     // string in the table since it was read and the designer does not want
     // it replaced.
@@ -66,6 +69,7 @@ private:
     QHash<Square, QString> m_savedTexts;
     // Each square's string in the table when it was read.
     QHash<Square, std::optional<QString>> m_fileEntries;
+    QHash<Square, Reading> m_readings;
 };
 
 } // namespace tav

@@ -186,9 +186,13 @@ void Form4::Grid_RowColChange()
     const int y = m_grid->currentRow() + 1;
     if (x < 1 || y < 1)
         return;
-    const AutomapEntryDocument::Reading reading = m_document.selectSquare(x, y);
+    m_document.selectSquare(x, y);
     showEntry();
-    switch (reading) {
+}
+
+void Form4::showNote()
+{
+    switch (m_document.reading()) {
     case AutomapEntryDocument::Reading::Found: m_entryNote->setText(QString()); break;
     case AutomapEntryDocument::Reading::NoEntry: m_entryNote->setText(kNoEntryNote); break;
     case AutomapEntryDocument::Reading::Unreadable:
@@ -209,6 +213,7 @@ void Form4::showEntry()
     m_text2->setText(twoDigits(entry.y));
     if (m_text3->text() != entry.text)
         m_text3->setText(entry.text);
+    showNote();
 }
 
 bool Form4::event(QEvent *event)

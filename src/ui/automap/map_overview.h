@@ -41,6 +41,8 @@ private:
     void Form_Load();
     // Shows the document's square and string (history, a restore, a reload).
     void showEntry();
+    // Whether the table has an entry for the square shown.
+    void showNote();
 
     GameFolder m_folder;
     QTableWidget *m_grid = nullptr;
