@@ -124,12 +124,19 @@ void RecoveryStore::discard(const QStringList &paths) const
     }
 }
 
-void RecoveryStore::pruneSetAside(const QDateTime &now) const
+void RecoveryStore::tidy(const QDateTime &now) const
 {
-    const QDir dir(setAsideFolder());
-    for (const QFileInfo &file : dir.entryInfoList(QDir::Files))
+    const QDir setAside(setAsideFolder());
+    for (const QFileInfo &file : setAside.entryInfoList(QDir::Files))
         if (file.lastModified().daysTo(now) > kSetAsideDays)
             QFile::remove(file.absoluteFilePath());
+    const QDir dir(m_folder);
+    for (const QString &lock : dir.entryList({QStringLiteral("*-*") + kLockSuffix}, QDir::Files)) {
+        const QString session = lock.chopped(kLockSuffix.size());
+        if (session != m_session && dir.entryList({session + QStringLiteral("-*") + kCopySuffix}, QDir::Files).isEmpty()
+            && !sessionRuns(m_folder, session))
+            QFile::remove(dir.filePath(lock));
+    }
 }
 
 } // namespace tav

@@ -48,8 +48,9 @@ public:
     // Removes copies once their work is safe again (restored and copied by
     // this session), and the locks of the sessions they came from.
     void discard(const QStringList &paths) const;
-    // Deletes set-aside copies older than 14 days.
-    void pruneSetAside(const QDateTime &now) const;
+    // Deletes set-aside copies older than 14 days, and the locks of kits
+    // that ended leaving no copy.
+    void tidy(const QDateTime &now) const;
 
 private:
     QString m_folder;

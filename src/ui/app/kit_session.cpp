@@ -133,7 +133,7 @@ void KitSession::offerLeftovers()
 {
     if (!m_storeOpen || !m_windows)
         return;
-    m_store.pruneSetAside(QDateTime::currentDateTime());
+    m_store.tidy(QDateTime::currentDateTime());
     const QList<RecoveryStore::Leftover> leftovers = m_store.leftovers();
     QList<RecoveryStore::Leftover> offered;
     QStringList damaged;

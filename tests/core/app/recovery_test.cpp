@@ -105,8 +105,11 @@ TEST(RecoveryStore, OffersOnlyCopiesOfKitsThatEndedAndSetsThemAside)
     ASSERT_TRUE(old.open(QIODevice::ReadWrite));
     old.setFileTime(QDateTime::currentDateTime().addDays(-15), QFileDevice::FileModificationTime);
     old.close();
-    store.pruneSetAside(QDateTime::currentDateTime());
+    state.write("444-4.lock", "4444\n"); // a kit killed before it wrote a copy
+    store.tidy(QDateTime::currentDateTime());
     EXPECT_FALSE(state.exists("set-aside/old.json"));
+    EXPECT_FALSE(state.exists("444-4.lock"));
+    EXPECT_TRUE(state.exists("222-2.lock")) << "a running kit's lock stays";
     EXPECT_TRUE(state.exists("set-aside/111-1-macro.json")) << "kept 14 days";
 }
 
