@@ -74,7 +74,8 @@ Result<QByteArray> recoveryCopyJson(const RecoverySnapshot &snapshot)
         textform::dumpBytes(*format, snapshot.fileBytes, textform::surroundingsFrom(snapshot.header.gameFolder));
     if (!dump)
         return dump.status();
-    const QJsonObject copy{{kRecovery, headerJson(snapshot.header)}, {kDocument, dump.value()}, {kWindow, snapshot.window}};
+    const QJsonObject copy{
+        {kRecovery, headerJson(snapshot.header)}, {kDocument, dump.value()}, {kWindow, snapshot.window}};
     return QJsonDocument(copy).toJson(QJsonDocument::Indented);
 }
 
@@ -90,14 +91,15 @@ Result<RecoveryCopy> parseRecoveryCopy(const QByteArray &json, const QString &ga
     RecoveryHeader &h = copy.header;
     h.layout = header.value(QStringLiteral("layout")).toInt(0);
     if (h.layout > RecoveryHeader::kLayout)
-        return Result<RecoveryCopy>::failure(
-            QStringLiteral("it was written by a newer Tav designer (%1)").arg(header.value(QStringLiteral("kitVersion")).toString()));
+        return Result<RecoveryCopy>::failure(QStringLiteral("it was written by a newer Tav designer (%1)")
+                                                 .arg(header.value(QStringLiteral("kitVersion")).toString()));
     if (h.layout < 1)
         return Result<RecoveryCopy>::failure(QStringLiteral("it is damaged (no layout)"));
     h.kitVersion = header.value(QStringLiteral("kitVersion")).toString();
     h.gameFolder = header.value(QStringLiteral("gameFolder")).toString();
     if (h.gameFolder != gameFolder)
-        return Result<RecoveryCopy>::failure(QStringLiteral("it belongs to another game folder (%1)").arg(h.gameFolder));
+        return Result<RecoveryCopy>::failure(
+            QStringLiteral("it belongs to another game folder (%1)").arg(h.gameFolder));
     h.window = header.value(QStringLiteral("window")).toString();
     h.windowName = header.value(QStringLiteral("windowName")).toString();
     h.workName = header.value(QStringLiteral("work")).toString();
@@ -120,7 +122,8 @@ Result<QByteArray> recoveredFileBytes(const RecoveryCopy &copy)
 
 QString recoveryLabel(const RecoveryHeader &header)
 {
-    return QStringLiteral("%1 (%2, %3)").arg(header.windowName, header.workName, header.time.toString(QStringLiteral("HH:mm")));
+    return QStringLiteral("%1 (%2, %3)")
+        .arg(header.windowName, header.workName, header.time.toString(QStringLiteral("HH:mm")));
 }
 
 QJsonObject dumpOfCopy(const QJsonObject &json)

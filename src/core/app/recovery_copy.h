@@ -18,12 +18,12 @@ struct RecoveryHeader {
     static constexpr int kLayout = 1;
     int layout = kLayout;
     QString kitVersion;
-    QString gameFolder;     // the game folder's canonical path
-    QString window;         // the document's window id ("macro")
-    QString windowName;     // "Macro editor"
-    QString workName;       // "ELDER"
-    QString gamePath;       // the file, empty when it has none yet
-    FileIdentity identity;  // that file at the last load or save
+    QString gameFolder;    // the game folder's canonical path
+    QString window;        // the document's window id ("macro")
+    QString windowName;    // "Macro editor"
+    QString workName;      // "ELDER"
+    QString gamePath;      // the file, empty when it has none yet
+    FileIdentity identity; // that file at the last load or save
     QDateTime time;
 };
 

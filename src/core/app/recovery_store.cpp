@@ -40,7 +40,8 @@ bool sessionRuns(const QString &folder, const QString &session)
 RecoveryStore::RecoveryStore(QString folder, QString gameFolder)
     : m_folder(std::move(folder))
     , m_gameFolder(std::move(gameFolder))
-    , m_session(QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid()).arg(QDateTime::currentMSecsSinceEpoch()))
+    , m_session(
+          QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid()).arg(QDateTime::currentMSecsSinceEpoch()))
 {
 }
 
@@ -80,8 +81,9 @@ QList<RecoveryStore::Leftover> RecoveryStore::leftovers() const
             continue;
         const QString path = dir.filePath(name);
         const Result<QByteArray> bytes = readWholeFile(path);
-        found.append({path, bytes ? parseRecoveryCopy(bytes.value(), m_gameFolder)
-                                  : Result<RecoveryCopy>::failure(QStringLiteral("it cannot be read (%1)").arg(bytes.error()))});
+        found.append(
+            {path, bytes ? parseRecoveryCopy(bytes.value(), m_gameFolder)
+                         : Result<RecoveryCopy>::failure(QStringLiteral("it cannot be read (%1)").arg(bytes.error()))});
     }
     std::stable_sort(found.begin(), found.end(), [](const Leftover &a, const Leftover &b) {
         const QDateTime ta = a.copy ? a.copy->header.time : QDateTime();
@@ -109,7 +111,8 @@ Status RecoveryStore::setAside(const QStringList &paths) const
             moved.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime);
     }
     if (!failed.isEmpty())
-        return Status::failure(QStringLiteral("%1 could not be moved to %2.").arg(failed.join(QStringLiteral(", ")), setAsideFolder()));
+        return Status::failure(
+            QStringLiteral("%1 could not be moved to %2.").arg(failed.join(QStringLiteral(", ")), setAsideFolder()));
     return Status::success();
 }
 
@@ -133,8 +136,9 @@ void RecoveryStore::tidy(const QDateTime &now) const
     const QDir dir(m_folder);
     for (const QString &lock : dir.entryList({QStringLiteral("*-*") + kLockSuffix}, QDir::Files)) {
         const QString session = lock.chopped(kLockSuffix.size());
-        if (session != m_session && dir.entryList({session + QStringLiteral("-*") + kCopySuffix}, QDir::Files).isEmpty()
-            && !sessionRuns(m_folder, session))
+        if (session != m_session &&
+            dir.entryList({session + QStringLiteral("-*") + kCopySuffix}, QDir::Files).isEmpty() &&
+            !sessionRuns(m_folder, session))
             QFile::remove(dir.filePath(lock));
     }
 }

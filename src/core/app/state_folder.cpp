@@ -23,8 +23,8 @@ QString stateFolderFor(const QString &gameFolderRoot)
     for (const QChar c : QFileInfo(canonical).fileName())
         name += c.isLetterOrNumber() && c.unicode() < 128 ? c : QLatin1Char('_');
     const QByteArray hash = QCryptographicHash::hash(canonical.toUtf8(), QCryptographicHash::Sha256).toHex().left(12);
-    return stateRoot() + QLatin1Char('/') + (name.isEmpty() ? QStringLiteral("root") : name) + QLatin1Char('-')
-           + QString::fromLatin1(hash);
+    return stateRoot() + QLatin1Char('/') + (name.isEmpty() ? QStringLiteral("root") : name) + QLatin1Char('-') +
+           QString::fromLatin1(hash);
 }
 
 } // namespace tav

@@ -14,8 +14,7 @@ namespace tav {
 // the focus, Return, a slider released) or at once with change() (a
 // command). Each step holds the form before and after; undo and redo put one
 // of them back and the window repaints from form().
-template <typename Form>
-class FormDocument : public Document {
+template <typename Form> class FormDocument : public Document {
 public:
     explicit FormDocument(const GameFolder &folder, Form initial = Form{}, QObject *parent = nullptr)
         : Document(folder, parent)

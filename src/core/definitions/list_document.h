@@ -10,8 +10,7 @@ namespace tav {
 
 // One change of a list file: an entry inserted, removed or replaced. An
 // entry is known by its index and its text.
-template <typename Entry>
-struct ListChange {
+template <typename Entry> struct ListChange {
     enum class Kind { Insert, Remove, Replace };
     Kind kind = Kind::Insert;
     // The place in the list; -1 appends an inserted entry.
@@ -22,9 +21,12 @@ struct ListChange {
     ListChange inverse() const
     {
         switch (kind) {
-        case Kind::Insert: return {Kind::Remove, index, after, before};
-        case Kind::Remove: return {Kind::Insert, index, after, before};
-        case Kind::Replace: break;
+        case Kind::Insert:
+            return {Kind::Remove, index, after, before};
+        case Kind::Remove:
+            return {Kind::Insert, index, after, before};
+        case Kind::Replace:
+            break;
         }
         return {Kind::Replace, index, after, before};
     }
@@ -37,8 +39,7 @@ struct ListChange {
 // refreshed from the result, so lines another program added stay. Undo and
 // redo apply the inverse change the same way. When the entry to remove or
 // replace is no longer in the file, the step says so and writes nothing.
-template <typename Entry>
-class ListFileDocument : public Document {
+template <typename Entry> class ListFileDocument : public Document {
 public:
     ListFileDocument(const GameFolder &folder, QString gamePath, QObject *parent = nullptr)
         : Document(folder, parent)
@@ -134,7 +135,8 @@ private:
             return change.index;
         int found = -1;
         for (int i = 0; i < list.size(); ++i)
-            if (entryText(list[i]) == text && (found < 0 || std::abs(i - change.index) < std::abs(found - change.index)))
+            if (entryText(list[i]) == text &&
+                (found < 0 || std::abs(i - change.index) < std::abs(found - change.index)))
                 found = i;
         return found;
     }
@@ -192,7 +194,8 @@ private:
         }
         const int at = locate(list, change);
         if (at < 0) {
-            tell(QStringLiteral("%1 is no longer in %2, so nothing was written.").arg(entryName(change.before), m_path));
+            tell(
+                QStringLiteral("%1 is no longer in %2, so nothing was written.").arg(entryName(change.before), m_path));
             return false;
         }
         change.index = at;

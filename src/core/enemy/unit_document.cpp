@@ -44,8 +44,8 @@ public:
     {
         const QString path = unitFilePath(m_unitName);
         const QString disk = m_document.folder().resolve(path);
-        const bool replaceAllowed = !QFileInfo::exists(disk)
-                                    || (m_document.prompts() && m_document.prompts()->mayReplaceChangedFile(path));
+        const bool replaceAllowed =
+            !QFileInfo::exists(disk) || (m_document.prompts() && m_document.prompts()->mayReplaceChangedFile(path));
         if (!replaceAllowed) {
             setObsolete(true);
             return;

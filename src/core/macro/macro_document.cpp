@@ -12,7 +12,6 @@ namespace {
 
 constexpr qsizetype kLongestTypedName = 12;
 
-
 // Where two versions of a stretch of lines first differ.
 TextPos firstDifference(qsizetype first, const QStringList &a, const QStringList &b)
 {
@@ -88,8 +87,8 @@ public:
         m_document.m_committedName = m_document.m_name;
         const QStringList after = m_document.m_body.lines();
         if (m_nameBefore != m_document.m_name || m_linesBefore != after)
-            m_document.history().push(new Step(m_document, m_name, m_nameBefore, m_document.m_name, 0,
-                                               m_linesBefore, after, TextPos{}));
+            m_document.history().push(
+                new Step(m_document, m_name, m_nameBefore, m_document.m_name, 0, m_linesBefore, after, TextPos{}));
         Q_EMIT m_document.linesReplaced(0, m_linesBefore.size(), after, TextPos{});
         Q_EMIT m_document.nameReplaced(m_document.m_name);
         m_document.noteChange();
@@ -146,8 +145,8 @@ void MacroDocument::commitName()
     if (m_name == m_committedName || m_compoundDepth > 0)
         return;
     const QString before = std::exchange(m_committedName, m_name);
-    history().push(new Step(*this, QStringLiteral("name %1 -> %2").arg(before, m_name), before, m_name, -1, {}, {},
-                            TextPos{}));
+    history().push(
+        new Step(*this, QStringLiteral("name %1 -> %2").arg(before, m_name), before, m_name, -1, {}, {}, TextPos{}));
 }
 
 void MacroDocument::putBack(qsizetype first, qsizetype count, const QStringList &lines, TextPos caret,
@@ -197,8 +196,8 @@ int MacroDocument::load(const QString &name, const QByteArray &bytes)
         for (const QString &line : macroLines(bytes)) {
             const qsizetype end = m_body.lineCount() - 1;
             const TextPos at{end, m_body.line(end).size()};
-            dropped += int(m_body.apply(BodyEdit{at, at, line + QStringLiteral("\r\n"), std::nullopt})
-                               .droppedPercents.size());
+            dropped +=
+                int(m_body.apply(BodyEdit{at, at, line + QStringLiteral("\r\n"), std::nullopt}).droppedPercents.size());
         }
         m_name = name;
     }

@@ -41,8 +41,8 @@ void KitSession::stateProblem(const QString &reason)
 {
     if (std::exchange(m_problemSaid, true))
         return;
-    platform::showMessage(QStringLiteral("Unsaved work cannot be kept safe: %1").arg(reason), QStringLiteral("Warning!"),
-                          platform::Icon::Exclamation, platform::Buttons::Ok,
+    platform::showMessage(QStringLiteral("Unsaved work cannot be kept safe: %1").arg(reason),
+                          QStringLiteral("Warning!"), platform::Icon::Exclamation, platform::Buttons::Ok,
                           QStringLiteral("The kit goes on and every save works as always, but no copy of work not "
                                          "saved yet can be written to %1, and a second Tav designer on this game "
                                          "folder is not noticed.")
@@ -52,13 +52,16 @@ void KitSession::stateProblem(const QString &reason)
 bool KitSession::takeFolder()
 {
     switch (m_lock.tryLock()) {
-    case KitLock::Outcome::Locked: break;
+    case KitLock::Outcome::Locked:
+        break;
     case KitLock::Outcome::HeldByOther:
         if (!platform::askYesNoDefaultNo(otherKitQuestion(m_lock.holder()), QStringLiteral("Tav designer"),
                                          platform::Icon::Question))
             return false;
         break;
-    case KitLock::Outcome::Failed: stateProblem(m_lock.error()); break;
+    case KitLock::Outcome::Failed:
+        stateProblem(m_lock.error());
+        break;
     }
     const Status opened = m_store.open();
     m_storeOpen = opened.ok();
@@ -125,7 +128,8 @@ void KitSession::setAside(const QStringList &paths, const QString &what, bool re
     QString text = QStringLiteral("%1 set aside in %2. They are kept there for %3 days")
                        .arg(what, folder)
                        .arg(RecoveryStore::kSetAsideDays);
-    text += restorable ? QStringLiteral("; \"tavtool load COPY.json FILE\" restores one by hand.") : QStringLiteral(".");
+    text +=
+        restorable ? QStringLiteral("; \"tavtool load COPY.json FILE\" restores one by hand.") : QStringLiteral(".");
     platform::showMessage(text, QStringLiteral("Information"), platform::Icon::Information);
 }
 
@@ -206,9 +210,10 @@ void KitSession::restore(const QList<RecoveryStore::Leftover> &copies)
         m_writer->flush();
     m_store.discard(restored);
     if (!failed.isEmpty())
-        setAside(failed,
-                 QStringLiteral("Copies that could not be restored (%1) were").arg(failedNames.join(QStringLiteral("; "))),
-                 false);
+        setAside(
+            failed,
+            QStringLiteral("Copies that could not be restored (%1) were").arg(failedNames.join(QStringLiteral("; "))),
+            false);
 }
 
 } // namespace tav

@@ -29,7 +29,11 @@ public:
     // While one lives, control changes are the window's own repainting.
     class Repainting {
     public:
-        explicit Repainting(FormWatch &watch) : m_watch(watch) { ++m_watch.m_repainting; }
+        explicit Repainting(FormWatch &watch)
+            : m_watch(watch)
+        {
+            ++m_watch.m_repainting;
+        }
         ~Repainting() { --m_watch.m_repainting; }
         Repainting(const Repainting &) = delete;
         Repainting &operator=(const Repainting &) = delete;

@@ -21,8 +21,8 @@ HistoryKey historyKey(const QKeyEvent *key)
         key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier);
     if (key->key() == Qt::Key_Z && modifiers == Qt::ControlModifier)
         return HistoryKey::Undo;
-    if ((key->key() == Qt::Key_Z && modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
-        || (key->key() == Qt::Key_Y && modifiers == Qt::ControlModifier))
+    if ((key->key() == Qt::Key_Z && modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) ||
+        (key->key() == Qt::Key_Y && modifiers == Qt::ControlModifier))
         return HistoryKey::Redo;
     return HistoryKey::None;
 }
@@ -59,8 +59,8 @@ HistoryControls::HistoryControls(QWidget *window, Document &document)
 void HistoryControls::watchTextBoxes()
 {
     for (QWidget *box : m_window->findChildren<QWidget *>()) {
-        if (qobject_cast<QLineEdit *>(box) || qobject_cast<QPlainTextEdit *>(box)
-            || qobject_cast<QAbstractSpinBox *>(box)) {
+        if (qobject_cast<QLineEdit *>(box) || qobject_cast<QPlainTextEdit *>(box) ||
+            qobject_cast<QAbstractSpinBox *>(box)) {
             box->removeEventFilter(this);
             box->installEventFilter(this);
         }
@@ -86,8 +86,9 @@ bool HistoryControls::eventFilter(QObject *watched, QEvent *event)
     if (which == HistoryKey::None)
         return false;
     // Typing not yet a step is taken back by the box itself.
-    if (const auto *box = qobject_cast<QLineEdit *>(watched); box && !box->isReadOnly() && box->isModified()
-        && (which == HistoryKey::Undo ? box->isUndoAvailable() : box->isRedoAvailable()))
+    if (const auto *box = qobject_cast<QLineEdit *>(watched);
+        box && !box->isReadOnly() && box->isModified() &&
+        (which == HistoryKey::Undo ? box->isUndoAvailable() : box->isRedoAvailable()))
         return false;
     if (event->type() == QEvent::ShortcutOverride) {
         // The key then comes to the box as a press, and ends here.

@@ -31,9 +31,9 @@ bool offerReload(Document &document)
     if (!askYesNo(reloadChangedFileQuestion(document.gamePath()), kTitle))
         return false;
     if (const Status loaded = document.reload(); !loaded) {
-        showError(QStringLiteral("%1 could not be loaded again; the window keeps what it shows.")
-                      .arg(document.gamePath()),
-                  QStringLiteral("Error"), loaded.error());
+        showError(
+            QStringLiteral("%1 could not be loaded again; the window keeps what it shows.").arg(document.gamePath()),
+            QStringLiteral("Error"), loaded.error());
         return false;
     }
     return true;

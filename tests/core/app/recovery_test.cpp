@@ -82,8 +82,8 @@ TEST(RecoveryStore, OffersOnlyCopiesOfKitsThatEndedAndSetsThemAside)
     RecoveryStore store(state.root(), game.root());
     ASSERT_TRUE(store.open());
     const QByteArray copy = typedCopy(game);
-    state.write("111-1-macro.json", copy);   // its kit was killed: no lock
-    state.write("222-2-macro.json", copy);   // its kit runs
+    state.write("111-1-macro.json", copy);  // its kit was killed: no lock
+    state.write("222-2-macro.json", copy);  // its kit runs
     state.write("333-3-sprite.json", "{}"); // damaged
     QLockFile running(state.disk("222-2.lock"));
     ASSERT_TRUE(running.tryLock(0));
@@ -129,8 +129,9 @@ TEST(RecoveryWriter, WritesACopySoonAfterAChangeAndRemovesItWhenSaved)
     doc.applyEdit(BodyEdit{{}, {}, QStringLiteral("arm 1"), 5});
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(path); }, 3000));
     writer.waitForWrites();
-    EXPECT_EQ(recoveredFileBytes(parseRecoveryCopy(state.read(QFileInfo(path).fileName()), game.root()).value()).value(),
-              "ARM 1");
+    EXPECT_EQ(
+        recoveredFileBytes(parseRecoveryCopy(state.read(QFileInfo(path).fileName()), game.root()).value()).value(),
+        "ARM 1");
     doc.markSaved(doc.fileBytes());
     writer.waitForWrites();
     EXPECT_FALSE(QFile::exists(path)) << "a save removes the copy it covers";
@@ -150,7 +151,8 @@ TEST(KitLock, ASecondKitOnAFolderIsToldWhoHoldsItAndAnUnwritableStateFolderFails
     KitLock second(state.disk("game-1"));
     ASSERT_EQ(second.tryLock(), KitLock::Outcome::HeldByOther);
     EXPECT_EQ(second.holder(), QCoreApplication::applicationPid());
-    EXPECT_EQ(otherKitQuestion(4711), "This game folder is open in another Tav designer (process 4711). Open it anyway?");
+    EXPECT_EQ(otherKitQuestion(4711),
+              "This game folder is open in another Tav designer (process 4711). Open it anyway?");
 
     state.write("blocked", "a file where the state folder would go");
     KitLock blocked(state.disk("blocked/game-1"));

@@ -29,7 +29,10 @@ void touch(const TempGameFolder &t, const QString &name)
 
 // A document whose form is a number kept in COUNT.DAT.
 struct Counter : FormDocument<int> {
-    explicit Counter(const GameFolder &folder) : FormDocument<int>(folder) {}
+    explicit Counter(const GameFolder &folder)
+        : FormDocument<int>(folder)
+    {
+    }
     QString windowName() const override { return QStringLiteral("Counter"); }
     QString windowId() const override { return QStringLiteral("counter"); }
     QString workName() const override { return QStringLiteral("COUNT"); }
@@ -207,6 +210,7 @@ TEST(StepNames, NameWhatChangedLeavingOutDerivedLines)
                                {2, QStringLiteral("derived/attack")},
                                {3, QStringLiteral("map/x"), LineField::Form::Text}};
     EXPECT_EQ(describeLineChanges(table, {" 50 ", " 2 ", "3"}, {" 60 ", " 4 ", "3"}, "x"), "gold 50 -> 60");
-    EXPECT_EQ(describeLineChanges(table, {" 50 ", " 2 ", "3"}, {" 60 ", " 2 ", "4"}, "x"), "gold 50 -> 60, map x 3 -> 4");
+    EXPECT_EQ(describeLineChanges(table, {" 50 ", " 2 ", "3"}, {" 60 ", " 2 ", "4"}, "x"),
+              "gold 50 -> 60, map x 3 -> 4");
     EXPECT_EQ(describeLineChanges(table, {" 50 ", " 2 ", "3"}, {" 50 ", " 9 ", "3"}, "fallback"), "fallback");
 }

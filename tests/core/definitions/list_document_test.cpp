@@ -31,7 +31,8 @@ TEST(GoalsDocument, EachStepChangesTheFileAsItIsAndUndoDoesTheInverse)
     ASSERT_TRUE(goals.open());
 
     goals.apply(QStringLiteral("add"), {Kind::Insert, 1, {}, QStringLiteral("Find the key")});
-    goals.apply(QStringLiteral("rename"), {Kind::Replace, 0, QStringLiteral("Meet the elder"), QStringLiteral("Meet Maravin")});
+    goals.apply(QStringLiteral("rename"),
+                {Kind::Replace, 0, QStringLiteral("Meet the elder"), QStringLiteral("Meet Maravin")});
     EXPECT_EQ(tmp.read("GAMEDATA/GOALS.DAT"), "Meet Maravin\r\nFind the key\r\nCross the marsh\r\n");
 
     // Another program adds a goal in front; the steps find their entries by text.

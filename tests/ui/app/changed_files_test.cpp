@@ -45,9 +45,9 @@ Document &documentOf(QWidget *window)
 struct Window {
     const char *name;
     const char *gamePath;
-    QByteArray first;  // the file when loaded
-    QByteArray other;  // the file as another program leaves it
-    QByteArray third;  // and as it changes it once more
+    QByteArray first; // the file when loaded
+    QByteArray other; // the file as another program leaves it
+    QByteArray third; // and as it changes it once more
     std::function<QWidget *(const TempGameFolder &)> makeAndLoad;
     std::function<void(QWidget *)> edit;
     const char *save;
@@ -79,7 +79,8 @@ const Window kWindows[] = {
      },
      [](QWidget *w) { w->findChild<QLineEdit *>("Text1")->setText("Big orc"); }, "Command2"},
     {"savegame", "GAMEDATA\\MAPS\\PLAYER.STS", fixture("savegame/full_player.sts"),
-     fixture("savegame/full_player.sts").replace("2480", "1111"), fixture("savegame/full_player.sts").replace("2480", "2222"),
+     fixture("savegame/full_player.sts").replace("2480", "1111"),
+     fixture("savegame/full_player.sts").replace("2480", "2222"),
      [](const TempGameFolder &t) {
          auto *w = new Form6(t.folder());
          click(w, "Command1");
@@ -121,8 +122,9 @@ TEST(ChangedFiles, ASaveAsksBeforeReplacingAndActivationOffersToLoadOncePerChang
         click(window.get(), row.save);
         ASSERT_EQ(platform.dialogs.count(), 1) << platform.dialogs.messageTexts().join('|').toStdString();
         const platform::MessageRequest question = platform.dialogs.lastMessage();
-        EXPECT_EQ(question.text, QString::fromLatin1(row.gamePath)
-                                     + " was changed by another program since you loaded it. Replace it with your version?");
+        EXPECT_EQ(question.text,
+                  QString::fromLatin1(row.gamePath) +
+                      " was changed by another program since you loaded it. Replace it with your version?");
         EXPECT_EQ(question.defaultButton, platform::Answer::No);
         EXPECT_EQ(tmp.read(disk), row.other) << "No writes nothing";
         EXPECT_TRUE(document.isUnsaved()) << "and keeps the work";

@@ -29,8 +29,7 @@ using namespace tav::test;
 
 namespace {
 
-template <typename T = QLineEdit>
-T *child(QWidget *window, const char *name)
+template <typename T = QLineEdit> T *child(QWidget *window, const char *name)
 {
     T *widget = window->findChild<T *>(QLatin1String(name));
     EXPECT_TRUE(widget) << name;
@@ -71,25 +70,22 @@ struct Window {
 };
 
 const Window kWindows[] = {
-    {"macro",
-     [](const TempGameFolder &t) { return new Form2(t.folder()); },
+    {"macro", [](const TempGameFolder &t) { return new Form2(t.folder()); },
      [](QWidget *w, ScriptedPlatform &) { QTest::keyClicks(child<QWidget>(w, "Text2"), "arm"); },
      [](QWidget *w, ScriptedPlatform &) { QTest::keyClicks(child<QWidget>(w, "Text2"), " "); },
-     [](QWidget *w) { return static_cast<Form2 *>(w)->body().bodyText(); }, "", "arm", "ARM ",
-     "type \"m\"", "type \" \""},
-    {"savegame",
-     [](const TempGameFolder &t) { return new Form6(t.folder()); },
+     [](QWidget *w) { return static_cast<Form2 *>(w)->body().bodyText(); }, "", "arm", "ARM ", "type \"m\"",
+     "type \" \""},
+    {"savegame", [](const TempGameFolder &t) { return new Form6(t.folder()); },
      [](QWidget *w, ScriptedPlatform &) { typeInto(w, "Text4", "123"); },
      [](QWidget *w, ScriptedPlatform &) { child<QCheckBox>(w, "Check4")->click(); },
-     [](QWidget *w) {
-         return child(w, "Text4")->text() + (child<QCheckBox>(w, "Check4")->isChecked() ? " DOOM" : "");
-     },
+     [](QWidget *w) { return child(w, "Text4")->text() + (child<QCheckBox>(w, "Check4")->isChecked() ? " DOOM" : ""); },
      "50", "123", "123 DOOM", "gold 50 -> 123", "options DOOM cheat mode 0 -> 1"},
-    {"enemy",
-     [](const TempGameFolder &t) { return new Form16(t.folder()); },
+    {"enemy", [](const TempGameFolder &t) { return new Form16(t.folder()); },
      [](QWidget *w, ScriptedPlatform &) { typeInto(w, "Text1", "Big bat"); },
      [](QWidget *w, ScriptedPlatform &) { child<QCheckBox>(w, "Check1")->click(); },
-     [](QWidget *w) { return child(w, "Text1")->text() + (child<QCheckBox>(w, "Check1")->isChecked() ? " heavy" : ""); },
+     [](QWidget *w) {
+         return child(w, "Text1")->text() + (child<QCheckBox>(w, "Check1")->isChecked() ? " heavy" : "");
+     },
      "", "Big bat", "Big bat heavy", "description  -> Big bat", "heavyBody 0 -> 1"},
     {"map overview",
      [](const TempGameFolder &t) {
@@ -102,8 +98,8 @@ const Window kWindows[] = {
      [](QWidget *w, ScriptedPlatform &) { typeInto(w, "Text3", "North gate"); },
      // Leaving a string not saved for another square is a step of its own.
      [](QWidget *w, ScriptedPlatform &) { child<QTableWidget>(w, "Grid")->setCurrentCell(0, 1); },
-     [](QWidget *w) { return child(w, "Text1")->text() + " " + child(w, "Text3")->text(); }, "01 Gate",
-     "01 North gate", "02 Wall", "automap 01/01 \"Gate\" -> \"North gate\"", "square 02/01"},
+     [](QWidget *w) { return child(w, "Text1")->text() + " " + child(w, "Text3")->text(); }, "01 Gate", "01 North gate",
+     "02 Wall", "automap 01/01 \"Gate\" -> \"North gate\"", "square 02/01"},
     {"definitions",
      [](const TempGameFolder &t) {
          t.write("GAMEDATA/GOALS.DAT", "Meet the elder\r\n");

@@ -80,8 +80,8 @@ struct KitProcess : ::testing::Test {
 
     void SetUp() override
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()
-            || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() ||
+            QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
             GTEST_SKIP() << "needs Xvfb and xdotool";
         ASSERT_TRUE(display.start());
         test::copySample(game);

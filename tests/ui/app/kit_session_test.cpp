@@ -50,7 +50,11 @@ struct KitFixture : ::testing::Test {
 struct Kit {
     KitSession session;
     ToolWindows windows;
-    explicit Kit(const GameFolder &folder) : session(folder), windows(folder) {}
+    explicit Kit(const GameFolder &folder)
+        : session(folder)
+        , windows(folder)
+    {
+    }
     bool start()
     {
         if (!session.takeFolder())
@@ -84,7 +88,8 @@ TEST_F(KitFixture, ALogoutKeepsTheWorkWithoutAQuestionAndASecondStartRestoresIt)
     platform.dialogs.answerNext(platform::Answer::Yes);
     second.session.offerLeftovers();
     ASSERT_EQ(platform.dialogs.count(), 1);
-    EXPECT_TRUE(platform.dialogs.lastMessage().text.startsWith("The Tav designer ended without saving: Macro editor (NoName, "));
+    EXPECT_TRUE(platform.dialogs.lastMessage().text.startsWith(
+        "The Tav designer ended without saving: Macro editor (NoName, "));
     EXPECT_TRUE(platform.dialogs.lastMessage().text.endsWith("). Restore this work?"));
     EXPECT_EQ(second.macro().body().bodyText(), "ARM 1\r\nend");
     EXPECT_EQ(second.macro().windowTitle(), "NoName - Tav Macro editor (unsaved)");
@@ -114,7 +119,8 @@ TEST_F(KitFixture, CopiesNotRestoredAndDamagedOnesAreSetAsideNeverDeleted)
     second.session.offerLeftovers();
     const QStringList texts = platform.dialogs.messageTexts();
     ASSERT_EQ(texts.size(), 3) << texts.join("|").toStdString();
-    EXPECT_TRUE(texts[0].startsWith("Copies of unsaved work that cannot be restored (1-2-enemy.json (it is damaged")) << texts[0].toStdString();
+    EXPECT_TRUE(texts[0].startsWith("Copies of unsaved work that cannot be restored (1-2-enemy.json (it is damaged"))
+        << texts[0].toStdString();
     EXPECT_TRUE(texts[1].startsWith("The Tav designer ended without saving: Macro editor (NoName"));
     EXPECT_TRUE(texts[2].startsWith("The unsaved work was set aside in ")) << texts[2].toStdString();
     EXPECT_TRUE(texts[2].contains("kept there for 14 days; \"tavtool load COPY.json FILE\" restores one by hand."));
