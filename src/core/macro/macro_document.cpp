@@ -89,9 +89,9 @@ public:
         if (m_nameBefore != m_document.m_name || m_linesBefore != after)
             m_document.history().push(
                 new Step(m_document, m_name, m_nameBefore, m_document.m_name, 0, m_linesBefore, after, TextPos{}));
+        m_document.noteChange();
         Q_EMIT m_document.linesReplaced(0, m_linesBefore.size(), after, TextPos{});
         Q_EMIT m_document.nameReplaced(m_document.m_name);
-        m_document.noteChange();
     }
 
 private:
@@ -152,15 +152,16 @@ void MacroDocument::commitName()
 void MacroDocument::putBack(qsizetype first, qsizetype count, const QStringList &lines, TextPos caret,
                             const QString &name)
 {
-    if (first >= 0) {
+    if (first >= 0)
         m_body.replaceLines(first, count, lines);
-        Q_EMIT linesReplaced(first, count, lines, caret);
-    }
-    if (name != m_name) {
-        m_name = m_committedName = name;
-        Q_EMIT nameReplaced(name);
-    }
+    const bool renamed = name != m_name;
+    m_name = m_committedName = name;
+    // The window is told once the document is all there.
     noteChange();
+    if (first >= 0)
+        Q_EMIT linesReplaced(first, count, lines, caret);
+    if (renamed)
+        Q_EMIT nameReplaced(name);
 }
 
 void MacroDocument::replaceAll(const QString &name, const QString &text, const QString &stepName, int *dropped)
