@@ -141,11 +141,10 @@ TEST(ChangedFiles, ASaveAsksBeforeReplacingAndActivationOffersToLoadOncePerChang
         ASSERT_EQ(platform.dialogs.count(), 3);
         EXPECT_FALSE(document.isUnsaved());
         EXPECT_EQ(document.fileBytes(), row.third);
-        if (qobject_cast<Form2 *>(window.get()))
-            EXPECT_EQ(window->windowTitle(), "ELDER - Tav Macro editor");
+        const bool macro = qobject_cast<Form2 *>(window.get()) != nullptr;
+        EXPECT_TRUE(!macro || window->windowTitle() == "ELDER - Tav Macro editor");
         document.undo();
         EXPECT_TRUE(document.isUnsaved()) << "the load is a step";
-        if (qobject_cast<Form2 *>(window.get()))
-            EXPECT_EQ(window->windowTitle(), "ELDER - Tav Macro editor (unsaved)");
+        EXPECT_TRUE(!macro || window->windowTitle() == "ELDER - Tav Macro editor (unsaved)");
     }
 }

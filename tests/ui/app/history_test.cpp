@@ -151,8 +151,9 @@ TEST(History, EveryToolWindowUndoesAndRedoesStepByStep)
         EXPECT_EQ(row.shown(window.get()), row.afterSecond);
         key(window.get(), Qt::Key_Z);
         key(window.get(), Qt::Key_Z);
-        if (QString(row.name) != "macro") // the macro's first change was three keystrokes
+        if (QString(row.name) != "macro") { // the macro's first change was three keystrokes
             EXPECT_EQ(row.shown(window.get()), row.start);
+        }
         key(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_TRUE(child<QToolButton>(window.get(), "RedoButton")->isEnabled());
         for (const ScriptedDialogs::Shown &shown : platform.dialogs.shown())
