@@ -162,6 +162,11 @@ Form4::Form4(const GameFolder &folder, QWidget *parent)
     Form_Load();
 }
 
+Form4::~Form4()
+{
+    hide();
+}
+
 void Form4::Form_Load()
 {
     for (int x = 1; x <= kWorldColumns; ++x)

@@ -20,6 +20,8 @@ class Form4 : public QWidget, public UnsavedWork {
     Q_OBJECT
 public:
     explicit Form4(const GameFolder &folder, QWidget *parent = nullptr);
+    // A box still being typed into is left while the document is there.
+    ~Form4() override;
 
     void Grid_RowColChange();
     void Command1_Click();

@@ -59,6 +59,11 @@ Form16::Form16(const GameFolder &folder, QWidget *parent)
     nameDocument();
 }
 
+Form16::~Form16()
+{
+    hide();
+}
+
 QString Form16::unsavedWork() const
 {
     return m_document.unsavedWork();

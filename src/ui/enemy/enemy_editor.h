@@ -28,6 +28,8 @@ class Form16 : public QWidget, public UnsavedWork {
     Q_OBJECT
 public:
     explicit Form16(const GameFolder &folder, QWidget *parent = nullptr);
+    // A box still being typed into is left while the document is there.
+    ~Form16() override;
 
     void Combo1_Change();
     void Check3_Click();

@@ -139,6 +139,11 @@ Form2::Form2(const GameFolder &folder, QWidget *parent)
     showCaption();
 }
 
+Form2::~Form2()
+{
+    hide();
+}
+
 QString Form2::unsavedWork() const
 {
     return m_document.unsavedWork();

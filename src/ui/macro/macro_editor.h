@@ -24,6 +24,8 @@ class Form2 : public QWidget, public UnsavedWork {
     Q_OBJECT
 public:
     explicit Form2(const GameFolder &folder, QWidget *parent = nullptr);
+    // A box still being typed into is left while the document is there.
+    ~Form2() override;
 
     MacroBodyEdit &body() const { return *m_text2; }
     MacroDocument &document() { return m_document; }

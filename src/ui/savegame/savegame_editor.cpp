@@ -149,6 +149,11 @@ Form6::Form6(const GameFolder &folder, QWidget *parent)
     addButtonShortcuts(this, {{"Ctrl+S", "Command2"}, {"Ctrl+O", "Command1"}});
 }
 
+Form6::~Form6()
+{
+    hide();
+}
+
 void Form6::Form_Load()
 {
     fillDataSetList();

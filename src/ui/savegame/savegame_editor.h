@@ -31,6 +31,8 @@ class Form6 : public QWidget, public UnsavedWork {
     Q_OBJECT
 public:
     explicit Form6(const GameFolder &folder, QWidget *parent = nullptr);
+    // A box still being typed into is left while the document is there.
+    ~Form6() override;
 
     void Combo1_Click();
     void Command1_Click();

@@ -96,6 +96,12 @@ struct KitProcess : ::testing::Test {
         env.insert(QStringLiteral("DISPLAY"), display.display());
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         env.insert(QStringLiteral("XDG_STATE_HOME"), state.root());
+        // Under the sanitizers: the X keyboard library reads its keymap
+        // strings in a way the strict string check takes for an overflow.
+        if (env.contains(QStringLiteral("ASAN_OPTIONS")))
+            env.insert(QStringLiteral("ASAN_OPTIONS"),
+                       env.value(QStringLiteral("ASAN_OPTIONS"))
+                           .replace(QStringLiteral("strict_string_checks=1"), QStringLiteral("strict_string_checks=0")));
         kit.setProcessEnvironment(env);
         kit.start(QStringLiteral(TAVDESIGNER_PATH), {game.root()});
         ASSERT_TRUE(kit.waitForStarted());
@@ -158,7 +164,7 @@ TEST_F(KitProcess, TypedWorkComesBackAfterSigkillAndIsKeptAtSigterm)
     second.terminate(); // SIGTERM: no question, the copy is kept, the kit ends
     ASSERT_TRUE(second.waitForFinished(15000));
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().constData();
 
     const QDir dir(stateFolderFor(game.root()));
     const QStringList left = dir.entryList({"*-macro.json"}, QDir::Files);
