@@ -3,6 +3,8 @@
 // load dialog must grow linearly with its lines. Drives the real windows
 // offscreen.
 #include "ui/macro/macro_editor.h"
+#include "core/app/recovery_writer.h"
+#include "core/common/open_documents.h"
 #include "support/macro_text.h"
 #include "ui/macro/load_macro_dialog.h"
 #include "ui/macro/macro_body_edit.h"
@@ -177,5 +179,52 @@ void BM_LoadMacroOfLinesThroughTheDialog(benchmark::State &state)
     state.counters["lines"] = double(shop.editor.body().blockCount());
 }
 BENCHMARK(BM_LoadMacroOfLinesThroughTheDialog)->ArgsProduct({{10000, 20000}, {0, 1}})->Unit(benchmark::kMillisecond);
+
+// The same keystrokes in a 20,000-line macro with the recovery copies off
+// (0) and on (1): the copy is written off the keystroke path.
+struct WorkshopWithCopies : Workshop {
+    QTemporaryDir state;
+    OpenDocuments open;
+    RecoveryStore store{state.path(), dir.path()};
+    RecoveryWriter writer{open, store};
+
+    explicit WorkshopWithCopies(bool copies)
+    {
+        store.open();
+        open.add(&editor.document());
+        writer.setEnabled(copies);
+    }
+};
+
+template <typename Keys>
+void typeWithCopies(benchmark::State &state, Keys keys)
+{
+    WorkshopWithCopies shop(state.range(0) != 0);
+    MacroBodyEdit &body = shop.openForTyping(20000);
+    for (auto _ : state) {
+        keys(body);
+        QApplication::processEvents();
+    }
+    shop.writer.waitForWrites();
+    state.SetLabel(state.range(0) ? "copies on" : "copies off");
+}
+
+void BM_KeystrokeWithCopies(benchmark::State &state)
+{
+    typeWithCopies(state, [](MacroBodyEdit &body) {
+        QTest::keyClick(&body, Qt::Key_X);
+        QTest::keyClick(&body, Qt::Key_Backspace);
+    });
+}
+BENCHMARK(BM_KeystrokeWithCopies)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_NewLineWithCopies(benchmark::State &state)
+{
+    typeWithCopies(state, [](MacroBodyEdit &body) {
+        QTest::keyClick(&body, Qt::Key_Return);
+        QTest::keyClick(&body, Qt::Key_Backspace);
+    });
+}
+BENCHMARK(BM_NewLineWithCopies)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace

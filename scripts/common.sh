@@ -9,6 +9,8 @@ PACKAGES=(qt6-base-dev cmake ninja-build g++ libgtest-dev libgmock-dev libbenchm
 # test of ./test: dpkg-shlibdeps finds the library dependencies; lintian,
 # appstreamcli and desktop-file-validate check the package as Debian would.
 PACKAGE_TOOLS=(dpkg-dev lintian appstream desktop-file-utils)
+# The test that ends the real kit by signals types into it on a virtual display.
+TEST_TOOLS=(xvfb xdotool)
 # Only ./run needs these: xdg-open opens the help texts and folders with the
 # desktop's own programs.
 RUN_PACKAGES=(xdg-utils)

@@ -8,9 +8,9 @@ platform::Answer ScriptedDialogs::message(const platform::MessageRequest &reques
     shown.message = request;
     m_shown.append(shown);
     if (!m_answers.empty()) {
-        const platform::Answer answer = m_answers.front();
+        const std::optional<platform::Answer> answer = m_answers.front();
         m_answers.pop_front();
-        return answer;
+        return answer.value_or(platform::returnAnswer(request));
     }
     switch (request.buttons) {
     case platform::Buttons::YesNo:

@@ -31,6 +31,8 @@ public:
     std::optional<QString> chooseFile(const platform::FileRequest &request) override;
 
     void answerNext(platform::Answer answer) { m_answers.push_back(answer); }
+    // The next box is answered as Return answers it: its default button.
+    void pressReturnNext() { m_answers.push_back(std::nullopt); }
     void inputNext(std::optional<QString> text) { m_inputs.push_back(std::move(text)); }
     // An unscripted chooser answers as if cancelled.
     void chooseNext(std::optional<QString> diskPath) { m_files.push_back(std::move(diskPath)); }
@@ -43,7 +45,7 @@ public:
 
 private:
     QList<Shown> m_shown;
-    std::deque<platform::Answer> m_answers;
+    std::deque<std::optional<platform::Answer>> m_answers;
     std::deque<std::optional<QString>> m_inputs;
     std::deque<std::optional<QString>> m_files;
 };

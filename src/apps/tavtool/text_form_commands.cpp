@@ -1,6 +1,7 @@
 #include "apps/tavtool/text_form_commands.h"
 
 #include "apps/tavtool/tool_command.h"
+#include "core/app/recovery_copy.h"
 #include "core/common/file_io.h"
 #include "core/common/game_folder.h"
 #include "core/common/write_place.h"
@@ -63,6 +64,8 @@ const char kLoadHelp[] = "Usage: tavtool load [--force] FILE.json TARGET\n"
                          "warden.uni beside WARDEN.UNI, WARDEN.UNI is written. A replaced file keeps\n"
                          "its mode, and its owner when run as root. The \"normalised\" list and\n"
                          "shown-only members (item names, a macro's type and info) are not read.\n"
+                         "FILE.json may also be a recovery copy of work the kit had not saved (see\n"
+                         "the README); its \"document\" is written.\n"
                          "\n"
                          "Options:\n"
                          "  --force       replace an existing TARGET; a link standing there is\n"
@@ -268,7 +271,7 @@ int runLoad(const QStringList &arguments)
     if (!dump)
         return failed(command, QStringLiteral("%1 %2").arg(jsonPath, dump.error()));
     const TextFormat *format = nullptr;
-    const Result<QByteArray> bytes = textform::bytesFromDump(dump.value(), &format);
+    const Result<QByteArray> bytes = textform::bytesFromDump(dumpOfCopy(dump.value()), &format);
     if (!bytes)
         return failed(command, QStringLiteral("%1: %2; nothing was written").arg(jsonPath, bytes.error()));
 

@@ -71,4 +71,19 @@ constexpr int kLaunchButtonHeightTwips = 915;
 constexpr int kLaunchRightMarginTwips = 100;
 constexpr int kLaunchBottomMarginTwips = 600;
 
+// The window that holds a document of a window id ("macro", "goals").
+inline std::optional<ToolWindow> windowOfDocument(const QString &windowId)
+{
+    const std::pair<const char *, ToolWindow> windows[] = {
+        {"macro", ToolWindow::Macro},        {"automap", ToolWindow::MapOverview},
+        {"savegame", ToolWindow::SaveGame},  {"goals", ToolWindow::Definitions},
+        {"idle-sounds", ToolWindow::Definitions}, {"sprite", ToolWindow::Sprite},
+        {"enemy", ToolWindow::Enemy},
+    };
+    for (const auto &[id, window] : windows)
+        if (windowId == QLatin1String(id))
+            return window;
+    return std::nullopt;
+}
+
 } // namespace tav

@@ -109,15 +109,10 @@ BodyChange MacroBody::apply(const BodyEdit &edit)
     change.removedLines = last - first + 1;
     change.lines = formatLines(stretch, first == 0, &change.droppedPercents);
 
-    qsizetype removedLength = 2 * (change.removedLines - 1);
+    change.removed.reserve(change.removedLines);
     for (qsizetype i = first; i <= last; ++i)
-        removedLength += line(i).size();
-    qsizetype addedLength = 2 * (change.lines.size() - 1);
-    for (const QString &l : std::as_const(change.lines))
-        addedLength += l.size();
-    m_length += addedLength - removedLength;
-
-    m_lines.replace(first, change.removedLines, change.lines);
+        change.removed.append(line(i));
+    replaceLines(first, change.removedLines, change.lines);
 
     if (!edit.caret)
         change.caret = TextPos{};
@@ -126,6 +121,27 @@ BodyChange MacroBody::apply(const BodyEdit &edit)
     else
         change.caret = caretAfter(first, *edit.caret);
     return change;
+}
+
+void MacroBody::replaceLines(qsizetype first, qsizetype count, const QStringList &lines)
+{
+    qsizetype removedLength = 2 * (count - 1);
+    for (qsizetype i = first; i < first + count; ++i)
+        removedLength += line(i).size();
+    qsizetype addedLength = 2 * (lines.size() - 1);
+    for (const QString &l : lines)
+        addedLength += l.size();
+    m_length += addedLength - removedLength;
+    m_lines.replace(first, count, lines);
+}
+
+QStringList MacroBody::lines() const
+{
+    QStringList all;
+    all.reserve(lineCount());
+    for (qsizetype i = 0; i < lineCount(); ++i)
+        all.append(m_lines[i]);
+    return all;
 }
 
 BodyEdit MacroBody::presetInsertion(TextPos caret, const QString &preset) const

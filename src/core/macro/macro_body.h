@@ -39,6 +39,8 @@ struct BodyChange {
     qsizetype firstLine = 0;
     qsizetype removedLines = 0;
     QStringList lines;
+    // The lines that were replaced, as they were.
+    QStringList removed;
     TextPos caret;
     // Where each dropped "%" stood in the changed text, counted from the start
     // of `firstLine`; one warning is due for each, in this order.
@@ -64,6 +66,11 @@ public:
     QString joinedLines(QLatin1String lineBreak) const;
 
     BodyChange apply(const BodyEdit &edit);
+    // Puts formatted lines back in place of `count` lines from `first` on
+    // (undo and redo of a change); `lines` holds one line at least.
+    void replaceLines(qsizetype first, qsizetype count, const QStringList &lines);
+    // All lines, in order.
+    QStringList lines() const;
 
     // The body place of a character count, and back (cost grows with the
     // line number; for tests and whole-body work).

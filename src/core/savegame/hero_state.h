@@ -92,6 +92,8 @@ public:
     // The saved state of a weapon: 0 not owned, 1 owned, 2 owned and upgraded.
     int weaponState(int weapon) const;
 
+    friend bool operator==(const HeroState &, const HeroState &) = default;
+
 private:
     static bool valid(int index, int count) { return index >= 0 && index < count; }
     static bool setInRange(int &field, int value, int minimum, int maximum);

@@ -27,6 +27,7 @@ struct PlayerState {
     HeroState hero;
     Inventory inventory;
     GoalAndMapTexts goalAndMap;
+    friend bool operator==(const PlayerState &, const PlayerState &) = default;
 };
 
 inline const QString kPlayerFileName = QStringLiteral("PLAYER.STS");

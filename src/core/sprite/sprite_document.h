@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/common/document.h"
 #include "core/common/sprite_image.h"
 #include "core/sprite/cell_grid.h"
+#include "core/sprite/sprite_save_state.h"
 #include "core/sprite/undo_ring.h"
 
 #include <QObject>
@@ -43,13 +45,15 @@ struct SpriteSelection {
 
 // The sprite being edited: the 40 x 40 cells `Matrix`, the declared size
 // (`XSize`, `YSize`), the sprite name, the undo ring and the selection. Every
-// change is announced, so the windows repaint exactly what changed.
-class SpriteDocument : public QObject {
+// change is announced, so the windows repaint exactly what changed. Its
+// history is the editor's 19-step ring with redo; its file is the sprite
+// file of its name; whether it holds unsaved work is its save state's answer.
+class SpriteDocument : public Document {
     Q_OBJECT
 public:
     static constexpr int kSide = CellGrid::kSide;
 
-    explicit SpriteDocument(QObject *parent = nullptr);
+    explicit SpriteDocument(const GameFolder &folder = GameFolder(), QObject *parent = nullptr);
 
     const CellGrid &Matrix() const { return m_cells; }
     std::uint8_t cell(int x, int y) const { return m_cells.at(x, y); }
@@ -103,6 +107,33 @@ public:
     }
     // Hides the frame and handle of a selection or floating area.
     void dropFloatingArea();
+
+    // Whether the cells and size differ from the sprite last loaded, started
+    // new or saved, and the saves the sprite saver has not finished.
+    SpriteSaveState &saveState() { return m_saveState; }
+    const SpriteSaveState &saveState() const { return m_saveState; }
+    // The sprite was just taken from the file of its name (or started new,
+    // without a name): nothing to lose.
+    void tookFile(const QString &fallback = QString());
+    // A save of `saved` under `name` ended.
+    void saveEnded(const SpriteImage &saved, const QString &name, bool succeeded);
+
+    QString windowName() const override { return QStringLiteral("Sprite editor"); }
+    QString windowId() const override { return QStringLiteral("sprite"); }
+    QString workName() const override;
+    QString unsavedWork() const override;
+    bool isUnsaved() const override;
+    bool canUndo() const override { return m_undo.canUndo(); }
+    bool canRedo() const override { return m_undo.canRedo(); }
+    QString undoText() const override;
+    QString redoText() const override;
+    void undo() override { Undo(); }
+    void redo() override { Redo(); }
+    QString formatId() const override { return QStringLiteral("sprite"); }
+    QByteArray fileBytes() const override;
+    QJsonObject windowState() const override;
+    Status restore(const QByteArray &fileBytes, const QJsonObject &windowState) override;
+    Status reload() override;
     // Turns the dragged rubber band into a committed selection and copies its
     // cells into `AreaBuf`, column by column.
     void commitSelection();
@@ -131,6 +162,8 @@ private:
     QString m_name;
     UndoRing m_undo;
     SpriteSelection m_selection;
+    SpriteSaveState m_saveState{snapshot()};
+    bool m_restored = false;
 };
 
 } // namespace tav

@@ -103,11 +103,15 @@ void Form1::placeBottomRight()
 
 bool Form1::mayEndProgram()
 {
+    if (m_windows.isEnding())
+        return true;
     const QString question = quitQuestion(m_windows.unsavedWork());
-    if (!question.isEmpty()
-        && platform::showMessage(question, kQuitQuestionTitle, platform::Icon::Exclamation, platform::Buttons::YesNo)
-               != platform::Answer::Yes)
-        return false;
+    if (!question.isEmpty()) {
+        // Return answers No: a reflexive key press loses nothing.
+        if (!platform::askYesNoDefaultNo(question, kQuitQuestionTitle, platform::Icon::Exclamation))
+            return false;
+        m_windows.discardWork();
+    }
     m_windows.finishWork();
     return true;
 }

@@ -50,6 +50,9 @@ QWidget *ToolWindows::load(ToolWindow id)
     QWidget *created = m_factory(id, *this);
     m_windows[id] = created;
     m_placed.erase(id);
+    if (auto *holder = dynamic_cast<UnsavedWork *>(created))
+        for (Document *document : holder->documents())
+            m_documents.add(document);
     return created;
 }
 
@@ -112,12 +115,13 @@ void ToolWindows::showModal(ToolWindow id)
 
 QStringList ToolWindows::unsavedWork() const
 {
-    QStringList work;
-    for (const auto &[id, w] : m_windows)
-        if (const auto *document = dynamic_cast<const UnsavedWork *>(w.data()))
-            if (const QString what = document->unsavedWork(); !what.isEmpty())
-                work.append(what);
-    return work;
+    return m_documents.unsavedWork();
+}
+
+void ToolWindows::discardWork()
+{
+    if (m_discardHandler)
+        m_discardHandler();
 }
 
 void ToolWindows::finishWork()

@@ -2,6 +2,7 @@
 
 #include "core/app/launch_plan.h"
 #include "core/common/game_folder.h"
+#include "core/common/open_documents.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -38,11 +39,21 @@ public:
     // Destroys every window at once, without asking any of them.
     void destroyAll();
 
+    // The documents of the loaded windows; each window's are added when it
+    // loads.
+    OpenDocuments &documents() { return m_documents; }
     // What every loaded window would lose now, in loading order, each named
-    // as the window answers ("Macro editor (ELDER)").
+    // by its document ("Macro editor (ELDER)").
     QStringList unsavedWork() const;
     // Lets every window finish its work under way.
     void finishWork();
+    // The designer agreed to lose the work not saved: whoever keeps copies
+    // of it is told.
+    void discardWork();
+    void setDiscardHandler(std::function<void()> handler) { m_discardHandler = std::move(handler); }
+    // The kit is ending without questions (a logout, a signal).
+    bool isEnding() const { return m_ending; }
+    void setEnding() { m_ending = true; }
 
     static QWidget *createStandardWindow(ToolWindow id, ToolWindows &windows);
 
@@ -55,6 +66,9 @@ private:
 
     GameFolder m_folder;
     Factory m_factory;
+    OpenDocuments m_documents;
+    std::function<void()> m_discardHandler;
+    bool m_ending = false;
     std::map<ToolWindow, QPointer<QWidget>> m_windows;
     std::set<ToolWindow> m_placed;
 };

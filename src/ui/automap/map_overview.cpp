@@ -6,18 +6,25 @@
 #include "core/automap/map_scan.h"
 #include "core/common/number_field.h"
 #include "ui/common/artwork.h"
+#include "ui/common/button_shortcuts.h"
+#include "ui/common/form_watch.h"
+#include "ui/common/history_controls.h"
 #include "ui/platform/dialogs.h"
+#include "ui/platform/document_prompts.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/please_wait.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QToolButton>
 
 namespace tav {
 namespace {
@@ -111,7 +118,11 @@ Form4::Form4(const GameFolder &folder, QWidget *parent)
     cellRow->addWidget(m_text1);
     cellRow->addWidget(m_text2);
     cellRow->addStretch();
+    // The undo and redo controls take the free room left of the logo.
+    auto *history = new HistoryControls(this, m_document);
     auto *logoRow = new QHBoxLayout;
+    logoRow->addWidget(history->undoButton(), 0, Qt::AlignTop);
+    logoRow->addWidget(history->redoButton(), 0, Qt::AlignTop);
     logoRow->addStretch();
     logoRow->addWidget(addLogo(this, 0, 0));
 
@@ -142,7 +153,26 @@ Form4::Form4(const GameFolder &folder, QWidget *parent)
     connect(command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
 
+    m_watch = new FormWatch(
+        this,
+        [this] {
+            AutomapEntry entry = m_document.form();
+            entry.text = m_text3->text();
+            m_document.edit(entry);
+        },
+        [this] { m_document.commit(); });
+    m_watch->watchControls({m_text1, m_text2});
+    m_document.setPrompts(&platform::documentPrompts());
+    connect(&m_document, &Document::formReplaced, this, &Form4::showEntry);
+    addButtonShortcuts(this, {{"Ctrl+S", "Command5"}});
+    history->watchTextBoxes();
+
     Form_Load();
+}
+
+Form4::~Form4()
+{
+    hide();
 }
 
 void Form4::Form_Load()
@@ -169,16 +199,42 @@ void Form4::Grid_RowColChange()
     const int y = m_grid->currentRow() + 1;
     if (x < 1 || y < 1)
         return;
-    m_text1->setText(twoDigits(x));
-    m_text2->setText(twoDigits(y));
-    const Result<std::optional<QString>> entry = readAutomapString(m_folder, x, y);
-    if (entry && entry->has_value())
-        m_text3->setText(**entry);
-    m_savedEntry.markSaved(m_text3->text());
-    if (!entry)
+    m_document.selectSquare(x, y);
+    showEntry();
+}
+
+void Form4::showNote()
+{
+    switch (m_document.reading()) {
+    case AutomapEntryDocument::Reading::Found: m_entryNote->setText(QString()); break;
+    case AutomapEntryDocument::Reading::NoEntry: m_entryNote->setText(kNoEntryNote); break;
+    case AutomapEntryDocument::Reading::Unreadable:
         m_entryNote->setText(kUnreadableNote);
-    else
-        m_entryNote->setText(entry->has_value() ? QString() : kNoEntryNote);
+        break;
+    }
+}
+
+void Form4::showEntry()
+{
+    const FormWatch::Repainting repainting(*m_watch);
+    const AutomapEntry &entry = m_document.form();
+    if (m_grid->currentRow() != entry.y - 1 || m_grid->currentColumn() != entry.x - 1) {
+        const QSignalBlocker quiet(m_grid);
+        m_grid->setCurrentCell(entry.y - 1, entry.x - 1);
+    }
+    m_text1->setText(twoDigits(entry.x));
+    m_text2->setText(twoDigits(entry.y));
+    if (m_text3->text() != entry.text)
+        m_text3->setText(entry.text);
+    showNote();
+}
+
+bool Form4::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        platform::offerReload(m_document);
+    return handled;
 }
 
 void Form4::Command1_Click()
@@ -208,6 +264,9 @@ void Form4::Command3_Click()
 
 void Form4::Command5_Click()
 {
+    m_document.commit();
+    if (!m_document.mayWriteEntry())
+        return;
     int updated = 0;
     const Status saved = saveAutomapString(m_folder, wholeValue(m_text1->text()), wholeValue(m_text2->text()),
                                            m_text3->text(), &updated);
@@ -218,7 +277,7 @@ void Form4::Command5_Click()
         return;
     }
     if (updated > 0) {
-        m_savedEntry.markSaved(m_text3->text());
+        m_document.markEntrySaved();
         return;
     }
     m_entryNote->setText(kNoEntryNote);
@@ -232,9 +291,7 @@ void Form4::Command5_Click()
 
 QString Form4::unsavedWork() const
 {
-    if (!m_savedEntry.isChanged(m_text3->text()))
-        return QString();
-    return QStringLiteral("MAP overview (square %1/%2)").arg(m_text1->text(), m_text2->text());
+    return m_document.unsavedWork();
 }
 
 } // namespace tav

@@ -1,11 +1,14 @@
 #include "ui/definitions/definition_parameters.h"
 
 #include "ui/common/artwork.h"
+#include "ui/common/history_controls.h"
 #include "ui/definitions/add_idle_sound_dialog.h"
 #include "ui/definitions/list_selection.h"
 #include "ui/platform/dialogs.h"
+#include "ui/platform/document_prompts.h"
 #include "ui/platform/launcher.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +18,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <QToolButton>
 
 namespace tav {
 namespace {
@@ -26,23 +30,14 @@ QPushButton *makeButton(const QString &name, const QString &caption, QWidget *pa
     return button;
 }
 
-// True when the file was written.
-bool reportWriteFailure(const QString &gamePath, const Status &status)
+// Shows a list's entries again, keeping the selection where it can.
+void showEntries(QListWidget *list, const QStringList &texts)
 {
-    if (status)
-        return true;
-    platform::showError(QStringLiteral("%1 could not be saved. The file was left as it was; "
-                                       "the change is kept in the list on screen.")
-                            .arg(gamePath),
-                        QStringLiteral("Error"), status.error());
-    return false;
-}
-
-void reportUnreadableFile(const QString &gamePath)
-{
-    platform::showError(QStringLiteral("%1 exists but could not be read when this window opened, so it is not "
-                                       "overwritten. The change is kept in the list on screen only.")
-                            .arg(gamePath));
+    const QSignalBlocker quiet(list);
+    const int row = list->currentRow();
+    list->clear();
+    list->addItems(texts);
+    list->setCurrentRow(row < list->count() ? row : -1);
 }
 
 } // namespace
@@ -53,6 +48,9 @@ Form9::Form9(const GameFolder &folder, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("Definition parameters"));
+    // One history for both lists; its controls sit beside the goal number.
+    m_idleSounds.shareHistoryOf(m_goals);
+    m_history = new HistoryControls(this, m_goals);
 
     auto *lists = new QHBoxLayout;
     lists->addWidget(buildIdleSoundsFrame(), 1);
@@ -66,6 +64,12 @@ Form9::Form9(const GameFolder &folder, QWidget *parent)
     layout->addLayout(lists, 1);
     layout->addLayout(bottom);
     resize(840, 440);
+
+    m_history->watchTextBoxes();
+    for (Document *document : documents())
+        document->setPrompts(&platform::documentPrompts());
+    connect(&m_goals, &Document::formReplaced, this, &Form9::showGoals);
+    connect(&m_idleSounds, &Document::formReplaced, this, &Form9::showIdleSounds);
 
     Form_Load();
 }
@@ -117,6 +121,8 @@ QGroupBox *Form9::buildGoalsFrame()
     number->addWidget(label);
     number->addWidget(m_goalNr);
     number->addStretch(1);
+    number->addWidget(m_history->undoButton());
+    number->addWidget(m_history->redoButton());
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(add);
     buttons->addWidget(rename);
@@ -149,42 +155,38 @@ QGroupBox *Form9::buildShortcutsFrame()
 void Form9::Form_Load()
 {
     QStringList problems;
-    Result<QList<IdleSound>> idleSounds = readIdleSounds(m_folder);
-    if (idleSounds) {
-        m_idleSounds = std::move(idleSounds.value());
-        for (const IdleSound &sound : m_idleSounds)
-            m_list1->addItem(idleSoundEntryText(sound));
-    } else {
-        m_idleSoundsUnreadable = m_folder.exists(kIdleSoundsPath);
+    if (const Status read = m_idleSounds.open(); !read)
         problems << QStringLiteral("The person idle sounds could not be read from %1: %2")
-                        .arg(kIdleSoundsPath, idleSounds.error());
-    }
-
-    Result<GoalList> goals = readGoalList(m_folder);
-    if (goals) {
-        m_goals = std::move(goals.value());
-        m_list2->addItems(m_goals.descriptions());
-    } else {
-        m_goalsUnreadable = m_folder.exists(kGoalsPath);
-        problems << QStringLiteral("The mission goals could not be read from %1: %2").arg(kGoalsPath, goals.error());
-    }
-
-    m_savedIdleSounds.markSaved(m_idleSounds);
-    m_savedGoals.markSaved(m_goals.descriptions());
+                        .arg(kIdleSoundsPath, read.error());
+    if (const Status read = m_goals.open(); !read)
+        problems << QStringLiteral("The mission goals could not be read from %1: %2").arg(kGoalsPath, read.error());
     if (!problems.isEmpty())
         platform::showError(problems.join(QLatin1Char('\n'))
                             + QStringLiteral("\nThe list starts empty; the file is written with the next change."));
 }
 
+void Form9::showIdleSounds()
+{
+    QStringList texts;
+    for (const IdleSound &sound : m_idleSounds.entries())
+        texts << idleSoundEntryText(sound);
+    showEntries(m_list1, texts);
+}
+
+void Form9::showGoals()
+{
+    showEntries(m_list2, m_goals.entries());
+}
+
 void Form9::Command1_Click()
 {
     const int row = selectedRow(m_list1);
-    if (row < 0)
+    if (row < 0 || row >= m_idleSounds.entries().size())
         return;
-    m_idleSounds.removeAt(row);
-    delete m_list1->takeItem(row);
+    const IdleSound sound = m_idleSounds.entries()[row];
+    m_idleSounds.apply(QStringLiteral("remove idle sound %1 %2").arg(sound.person, sound.sound),
+                       {ListChange<IdleSound>::Kind::Remove, row, sound, {}});
     m_list1->clearSelection();
-    saveIdleSounds();
 }
 
 void Form9::Command2_Click()
@@ -192,50 +194,52 @@ void Form9::Command2_Click()
     Form10 dialog(m_folder, this);
     dialog.exec();
     const std::optional<IdleSound> &chosen = dialog.chosen();
-    if (chosen) {
-        m_idleSounds.append(*chosen);
-        m_list1->addItem(idleSoundEntryText(*chosen));
-    }
-    // Rewritten even without a new entry: an incomplete last record goes.
-    saveIdleSounds(chosen.has_value());
+    if (chosen)
+        m_idleSounds.apply(QStringLiteral("add idle sound %1 %2").arg(chosen->person, chosen->sound),
+                           {ListChange<IdleSound>::Kind::Insert, -1, {}, *chosen});
+    else
+        m_idleSounds.rewrite(); // an incomplete last record goes
 }
 
 void Form9::Command3_Click()
 {
     const int row = selectedRow(m_list2);
-    if (!m_goals.remove(row))
+    if (!GoalList(m_goals.entries()).canRemove(row))
         return;
+    const QString goal = m_goals.entries()[row];
     {
         const QSignalBlocker quiet(m_list2);
-        delete m_list2->takeItem(row);
         m_list2->setCurrentRow(-1);
     }
-    saveGoals();
+    m_goals.apply(QStringLiteral("delete goal \"%1\"").arg(goal), {ListChange<QString>::Kind::Remove, row, goal, {}});
 }
 
 void Form9::Command4_Click()
 {
     const QString description = platform::askInput(QStringLiteral("Enter description"),
                                                    QStringLiteral("Add goal")).value_or(QString());
-    const int at = m_goals.add(description, selectedRow(m_list2));
-    if (at >= 0) {
-        const QSignalBlocker quiet(m_list2);
-        m_list2->insertItem(at, description);
-        saveGoals();
+    if (description.isEmpty()) {
+        m_goals.rewrite();
+        return;
     }
+    m_goals.apply(QStringLiteral("add goal \"%1\"").arg(description),
+                  {ListChange<QString>::Kind::Insert, selectedRow(m_list2), {}, description});
 }
 
 void Form9::Command5_Click()
 {
     const int row = selectedRow(m_list2);
-    if (row < 0 || row >= m_goals.size())
+    if (row < 0 || row >= m_goals.entries().size())
         return;
+    const QString old = m_goals.entries()[row];
     const QString description = platform::askInput(QStringLiteral("New description:"), QStringLiteral("Rename goal"),
-                                                   m_goals.descriptions()[row]).value_or(QString());
-    if (m_goals.rename(row, description)) {
-        m_list2->item(row)->setText(description);
-        saveGoals();
+                                                   old).value_or(QString());
+    if (description.isEmpty() || description == old) {
+        m_goals.rewrite();
+        return;
     }
+    m_goals.apply(QStringLiteral("rename goal \"%1\" -> \"%2\"").arg(old, description),
+                  {ListChange<QString>::Kind::Replace, row, old, description});
 }
 
 void Form9::Command6_Click()
@@ -260,37 +264,31 @@ void Form9::List2_Click()
         m_goalNr->setText(goalNumberText(row));
 }
 
-void Form9::saveIdleSounds(bool changed)
-{
-    if (m_idleSoundsUnreadable) {
-        if (changed)
-            reportUnreadableFile(kIdleSoundsPath);
-        return;
-    }
-    if (reportWriteFailure(kIdleSoundsPath, writeIdleSounds(m_folder, m_idleSounds)))
-        m_savedIdleSounds.markSaved(m_idleSounds);
-}
-
-void Form9::saveGoals()
-{
-    if (m_goalsUnreadable) {
-        reportUnreadableFile(kGoalsPath);
-        return;
-    }
-    if (reportWriteFailure(kGoalsPath, writeGoalList(m_folder, m_goals)))
-        m_savedGoals.markSaved(m_goals.descriptions());
-}
-
 QString Form9::unsavedWork() const
 {
     QStringList files;
-    if (m_savedIdleSounds.isChanged(m_idleSounds))
-        files << kIdleSoundsPath;
-    if (m_savedGoals.isChanged(m_goals.descriptions()))
-        files << kGoalsPath;
+    for (const Document *document : {static_cast<const Document *>(&m_idleSounds), static_cast<const Document *>(&m_goals)})
+        if (document->isUnsaved())
+            files << document->workName();
     if (files.isEmpty())
         return QString();
     return QStringLiteral("Definition parameters (%1)").arg(files.join(QStringLiteral(", ")));
+}
+
+bool Form9::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate) {
+        // A list that mirrors its file follows it at once; one holding
+        // changes not written asks first.
+        for (Document *document : documents()) {
+            if (!document->isUnsaved() && document->fileChangedElsewhere())
+                document->reload();
+            else
+                platform::offerReload(*document);
+        }
+    }
+    return handled;
 }
 
 } // namespace tav

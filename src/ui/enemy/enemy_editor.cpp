@@ -3,9 +3,13 @@
 #include "core/common/windows1252.h"
 #include "core/enemy/unit_catalog.h"
 #include "core/enemy/unit_codes.h"
+#include "ui/common/button_shortcuts.h"
+#include "ui/common/form_watch.h"
+#include "ui/common/history_controls.h"
 #include "ui/enemy/enemy_sprite_picture.h"
 #include "ui/enemy/up_down.h"
 #include "ui/platform/dialogs.h"
+#include "ui/platform/document_prompts.h"
 #include "ui/platform/launcher.h"
 
 #include <QCheckBox>
@@ -43,17 +47,42 @@ Form16::Form16(const GameFolder &folder, QWidget *parent)
     setWindowTitle(kCaptionPrefix + kNoName);
     buildControls();
     Form_Load();
-    m_savedUnit.markSaved(shownUnit());
+    m_document.start(shownUnit());
+    m_document.setPrompts(&platform::documentPrompts());
+    m_watch = new FormWatch(
+        this, [this] { m_document.edit(shownUnit()); }, [this] { m_document.commit(); });
+    m_watch->watchControls({m_combo1});
+    connect(m_combo1, &QComboBox::editTextChanged, this, &Form16::nameDocument);
+    connect(&m_document, &Document::formReplaced, this, [this] { showUnit(m_document.form()); });
+    connect(&m_document, &enemy::UnitDocument::unitFilesChanged, this, &Form16::rebuildUnitNames);
+    addButtonShortcuts(this, {{"Ctrl+S", "Command2"}, {"Ctrl+O", "Command1"}});
+    nameDocument();
+}
+
+Form16::~Form16()
+{
+    hide();
 }
 
 QString Form16::unsavedWork() const
 {
-    if (!m_savedUnit.isChanged(shownUnit()))
-        return QString();
+    return m_document.unsavedWork();
+}
+
+void Form16::nameDocument()
+{
     // After a save the name box is empty; the caption still names the unit.
     const QString name = m_combo1->currentText().isEmpty() ? windowTitle().mid(kCaptionPrefix.size())
                                                            : m_combo1->currentText();
-    return QStringLiteral("Enemy editor (%1)").arg(name);
+    m_document.setUnitName(name);
+}
+
+bool Form16::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate && platform::offerReload(m_document))
+        setWindowTitle(kCaptionPrefix + m_document.unitName());
+    return handled;
 }
 
 void Form16::Form_Load()
@@ -146,6 +175,7 @@ bool Form16::eventFilter(QObject *watched, QEvent *event)
 void Form16::setCaptionFromName()
 {
     setWindowTitle(kCaptionPrefix + m_combo1->currentText());
+    nameDocument();
 }
 
 bool Form16::acceptUnitName(QString &name) const
@@ -164,12 +194,18 @@ void Form16::Command1_Click()
         return;
     setCaptionFromName();
     const UnitReading reading = readUnitFile(m_folder, name);
-    showReading(reading);
+    {
+        const FormWatch::Repainting repainting(*m_watch);
+        showReading(reading);
+    }
+    // Fields a failed load set before it stopped are a step too.
+    m_document.change(QStringLiteral("load %1").arg(name), shownUnit());
     if (!reading.complete()) {
         platform::showError(QStringLiteral("File not found!"), QStringLiteral("Error"), reading.error);
         return;
     }
-    m_savedUnit.markSaved(shownUnit());
+    m_document.markSaved();
+    m_document.takeUnitFile(name);
 }
 
 // Shows the fields a reading produced in file order, so a reading that
@@ -183,7 +219,8 @@ void Form16::showReading(const UnitReading &reading)
     }
     if (!reading.has(UnitLine::Behaviour))
         return;
-    m_option1[std::size_t(unit.behaviour)]->setChecked(true);
+    if (unit.behaviour >= 0 && unit.behaviour < int(m_option1.size()))
+        m_option1[std::size_t(unit.behaviour)]->setChecked(true);
     m_check3->setChecked(unit.boss);  // a change refills the sprite list
 
     const QString wanted = upperCaseIn1252(unit.sprite);
@@ -243,18 +280,24 @@ void Form16::Command2_Click()
     if (!acceptUnitName(name))
         return;
     setCaptionFromName();
+    m_document.commit();
+    if (!m_document.mayWrite(unitFilePath(name)))
+        return;
     const Unit unit = shownUnit();
     if (const Status written = writeUnitFile(m_folder, name, unit); !written) {
         platform::showError(QStringLiteral("File could not be saved!"), QStringLiteral("Error"), written.error());
         return;
     }
-    m_savedUnit.markSaved(unit);
+    m_document.markSaved();
+    const QByteArray bytes = unitFileBytes(unit);
+    m_document.takeUnitFile(name, &bytes);
     rebuildUnitNames();
 }
 
 void Form16::Command3_Click()
 {
     const Unit fresh;
+    const FormWatch::Repainting repainting(*m_watch);
     m_check3->setChecked(fresh.boss);
     m_combo2->setCurrentIndex(fresh.afraidOf);
     m_combo3->setCurrentIndex(fresh.cannotBeHurtWith);
@@ -270,7 +313,10 @@ void Form16::Command3_Click()
     m_text1->setText(fresh.description);
     m_combo1->setEditText(kNoName);
     setCaptionFromName();
-    m_savedUnit.markSaved(shownUnit());
+    // A new unit loses nothing; it belongs to no file yet.
+    m_document.change(QStringLiteral("new unit"), shownUnit());
+    m_document.markSaved();
+    m_document.setFile(QString(), FileIdentity{});
 }
 
 void Form16::Command4_Click()
@@ -288,8 +334,19 @@ void Form16::Command5_Click()
                                 QStringLiteral("Warning!"), platform::Icon::Exclamation, platform::Buttons::YesNo);
     if (answer != platform::Answer::Yes)
         return;
-    deleteUnitFile(m_folder, name);
+    // A step: undo writes the file back. Its failures are ignored as before.
+    if (!m_document.deleteUnit(name))
+        deleteUnitFile(m_folder, name);
     rebuildUnitNames();
+}
+
+void Form16::showUnit(const Unit &unit)
+{
+    const FormWatch::Repainting repainting(*m_watch);
+    UnitReading reading;
+    reading.unit = unit;
+    reading.linesRead = kUnitFileLines;
+    showReading(reading);
 }
 
 } // namespace tav

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "core/common/game_folder.h"
-#include "core/common/saved_mark.h"
-#include "core/enemy/unit_file.h"
+#include "core/enemy/unit_document.h"
 #include "ui/common/unsaved_work.h"
 
 #include <QWidget>
@@ -19,6 +18,8 @@ class QRadioButton;
 namespace tav {
 
 class EnemySpritePicture;
+class FormWatch;
+class HistoryControls;
 class UpDown;
 
 // `Form16`, the enemy editor: one unit file at a time, named by the unit
@@ -27,6 +28,8 @@ class Form16 : public QWidget, public UnsavedWork {
     Q_OBJECT
 public:
     explicit Form16(const GameFolder &folder, QWidget *parent = nullptr);
+    // A box still being typed into is left while the document is there.
+    ~Form16() override;
 
     void Combo1_Change();
     void Check3_Click();
@@ -43,9 +46,12 @@ public:
     // "Enemy editor (NAME)" while the fields differ from the unit last
     // loaded, saved or started new.
     QString unsavedWork() const override;
+    QList<Document *> documents() override { return {&m_document}; }
+    enemy::UnitDocument &document() { return m_document; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void buildControls();
@@ -56,12 +62,19 @@ private:
     // The chosen sprite's pictures beside the list.
     void showSpritePicture();
     void showReading(const enemy::UnitReading &reading);
+    // Shows a unit from the document's history, a restore or a reload.
+    void showUnit(const enemy::Unit &unit);
     void setCaptionFromName();
+    // The name the document goes by: the name box, or the caption's name
+    // while the box is empty after a save.
+    void nameDocument();
     // The unit name box's text when it names a file; shows why not otherwise.
     bool acceptUnitName(QString &name) const;
 
     GameFolder m_folder;
-    SavedMark<enemy::Unit> m_savedUnit;
+    enemy::UnitDocument m_document{m_folder};
+    HistoryControls *m_history = nullptr;
+    FormWatch *m_watch = nullptr;
     QComboBox *m_combo1 = nullptr;
     QLineEdit *m_text1 = nullptr;
     QListWidget *m_list1 = nullptr;

@@ -4,6 +4,7 @@
 #include "core/enemy/unit_catalog.h"
 #include "core/enemy/unit_codes.h"
 #include "ui/common/artwork.h"
+#include "ui/common/history_controls.h"
 #include "ui/enemy/enemy_sprite_picture.h"
 #include "ui/enemy/up_down.h"
 
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <QToolButton>
 
 namespace tav {
 
@@ -173,6 +175,14 @@ void Form16::buildControls()
     right->addWidget(m_check1, 4, 1);
     right->addWidget(m_check2, 5, 1);
     right->setRowStretch(6, 1);
+    // The undo and redo controls take the free corner beside the help.
+    m_history = new HistoryControls(this, m_document);
+    auto *history = new QHBoxLayout;
+    history->setSpacing(2);
+    history->addWidget(m_history->undoButton());
+    history->addWidget(m_history->redoButton());
+    history->addStretch();
+    right->addLayout(history, 7, 0);
     right->addWidget(command4, 7, 1, Qt::AlignRight);
 
     auto *columns = new QHBoxLayout;

@@ -103,17 +103,9 @@ void Form3::loadIntoEditor(const QString &name)
                             contents.error());
         return;
     }
-    MacroBodyEdit &body = m_editor.body();
-    {
-        // Each line and its CR LF are one change of the body, formatted as
-        // typing them would be; the box shows the result once at the end.
-        const MacroBodyEdit::BulkUpdate bulk(body);
-        body.assign(QString());
-        for (const QString &line : macroLines(contents.value()))
-            body.append(line + QStringLiteral("\r\n"));
-    }
-    m_editor.setMacroName(name);
-    m_editor.markSaved();
+    // Each line and its CR LF are one change of the body, formatted as
+    // typing them would be, and the whole load is one step.
+    m_editor.loadMacro(name, contents.value());
 }
 
 } // namespace tav

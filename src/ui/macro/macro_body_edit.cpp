@@ -38,8 +38,9 @@ QString blocksText(QTextBlock block, qsizetype count)
 
 } // namespace
 
-MacroBodyEdit::MacroBodyEdit(QWidget *parent)
+MacroBodyEdit::MacroBodyEdit(MacroDocument &macro, QWidget *parent)
     : QPlainTextEdit(parent)
+    , m_document(macro)
 {
     setDocument(newMacroTextDocument(this));
     setObjectName(QStringLiteral("Text2"));
@@ -54,6 +55,11 @@ MacroBodyEdit::MacroBodyEdit(QWidget *parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(document(), &QTextDocument::contentsChange, this, &MacroBodyEdit::noteChange);
     connect(document(), &QTextDocument::contentsChanged, this, &MacroBodyEdit::formatPendingChange);
+    // Undo and redo are the macro document's; the box keeps no history.
+    setUndoRedoEnabled(false);
+    connect(&m_document, &MacroDocument::linesReplaced, this, &MacroBodyEdit::showReplacedLines);
+    connect(&m_document, &MacroDocument::percentsDropped, this, &MacroBodyEdit::showPercentWarnings);
+    showWholeBody();
 }
 
 TextPos MacroBodyEdit::caret() const
@@ -64,34 +70,32 @@ TextPos MacroBodyEdit::caret() const
 
 void MacroBodyEdit::assign(const QString &text)
 {
-    const qsizetype last = m_body.lineCount() - 1;
-    applyEdit(BodyEdit{TextPos{}, TextPos{last, m_body.line(last).size()}, text, std::nullopt}, Origin::Assigned);
-}
-
-void MacroBodyEdit::append(const QString &text)
-{
-    const qsizetype last = m_body.lineCount() - 1;
-    const TextPos end{last, m_body.line(last).size()};
-    applyEdit(BodyEdit{end, end, text, std::nullopt}, Origin::Inserted);
+    const qsizetype last = body().lineCount() - 1;
+    applyEdit(BodyEdit{TextPos{}, TextPos{last, body().line(last).size()}, text, std::nullopt}, Origin::Assigned, -1,
+              -1, QStringLiteral("replace the text"));
 }
 
 void MacroBodyEdit::insertPreset(const QString &preset)
 {
-    applyEdit(m_body.presetInsertion(caret(), preset), Origin::Inserted);
+    applyEdit(body().presetInsertion(caret(), preset), Origin::Inserted, -1, -1,
+              QStringLiteral("insert %1").arg(preset.left(3)));
 }
 
-MacroBodyEdit::BulkUpdate::BulkUpdate(MacroBodyEdit &edit)
-    : m_edit(edit)
+void MacroBodyEdit::showReplacedLines(qsizetype first, qsizetype removed, const QStringList &lines, TextPos caret)
 {
-    ++m_edit.m_bulkDepth;
+    m_pending.reset();
+    if (first == 0 && removed >= document()->blockCount())
+        showWholeBody();
+    else
+        showLines(first, first + removed - 1, lines);
+    showCaret(caret);
+    Q_EMIT bodyChanged();
 }
 
-MacroBodyEdit::BulkUpdate::~BulkUpdate()
+void MacroBodyEdit::showPercentWarnings(int count)
 {
-    if (--m_edit.m_bulkDepth > 0)
-        return;
-    m_edit.showWholeBody();
-    m_edit.showCaret(m_edit.m_bulkCaret);
+    for (int i = 0; i < count; ++i)
+        platform::showMessage(kPercentWarning, kPercentWarningTitle, platform::Icon::Information);
 }
 
 void MacroBodyEdit::noteChange(int position, int charsRemoved, int charsAdded)
@@ -100,9 +104,17 @@ void MacroBodyEdit::noteChange(int position, int charsRemoved, int charsAdded)
     if (m_showing)
         return;
     const int tail = std::max(0, document()->characterCount() - (position + charsAdded));
+    QString inserted;
+    if (charsAdded > 0) {
+        QTextCursor added(document());
+        added.setPosition(position);
+        added.setPosition(position + charsAdded, QTextCursor::KeepAnchor);
+        inserted = added.selectedText();
+    }
     if (!m_pending) {
-        m_pending = PendingChange{position, tail};
+        m_pending = PendingChange{position, tail, inserted};
     } else {
+        m_pending->inserted += inserted;
         m_pending->start = std::min(m_pending->start, position);
         m_pending->unchangedTail = std::min(m_pending->unchangedTail, tail);
     }
@@ -124,20 +136,20 @@ void MacroBodyEdit::formatPendingChange()
     const QTextBlock lastBlock = doc->findBlock(std::clamp(size - pending.unchangedTail, 0, size - 1));
     qsizetype first = firstBlock.blockNumber();
     qsizetype lastNew = lastBlock.blockNumber();
-    qsizetype lastOld = lastNew - (doc->blockCount() - m_body.lineCount());
+    qsizetype lastOld = lastNew - (doc->blockCount() - body().lineCount());
     if (!firstBlock.isValid() || !lastBlock.isValid() || lastNew < first || lastOld < first ||
-        lastOld >= m_body.lineCount()) {
+        lastOld >= body().lineCount()) {
         firstBlock = doc->firstBlock();
         first = 0;
         lastNew = doc->blockCount() - 1;
-        lastOld = m_body.lineCount() - 1;
+        lastOld = body().lineCount() - 1;
     }
 
     // Body offsets count a line break as two characters, the box as one; a
     // line separator inside a block (Shift+Enter) is a line break too.
     BodyEdit edit;
     edit.from = TextPos{first, 0};
-    edit.to = TextPos{lastOld, m_body.line(lastOld).size()};
+    edit.to = TextPos{lastOld, body().line(lastOld).size()};
     const QTextCursor cursor = textCursor();
     const qsizetype cursorBlock = cursor.blockNumber();
     QTextBlock block = firstBlock;
@@ -157,15 +169,14 @@ void MacroBodyEdit::formatPendingChange()
     else if (!edit.caret)
         edit.caret = cursor.position() + cursorBlock - changeStart;
     m_pastedCaret.reset();
-    applyEdit(edit, Origin::Typed, first, lastNew);
+    applyEdit(edit, Origin::Typed, first, lastNew, MacroDocument::stepNameFor(pending.inserted));
 }
 
-void MacroBodyEdit::applyEdit(const BodyEdit &edit, Origin origin, qsizetype shownFirst, qsizetype shownLast)
+void MacroBodyEdit::applyEdit(const BodyEdit &edit, Origin origin, qsizetype shownFirst, qsizetype shownLast,
+                              const QString &stepName)
 {
-    const BodyChange change = m_body.apply(edit);
-    if (m_bulkDepth > 0) {
-        m_bulkCaret = change.caret;
-    } else if (origin == Origin::Assigned) {
+    const BodyChange change = m_document.applyEdit(edit, stepName);
+    if (origin == Origin::Assigned) {
         showWholeBody();
         showCaret(change.caret);
     } else {
@@ -173,21 +184,20 @@ void MacroBodyEdit::applyEdit(const BodyEdit &edit, Origin origin, qsizetype sho
             shownFirst = change.firstLine;
             shownLast = change.firstLine + change.removedLines - 1;
         }
-        showLines(shownFirst, shownLast, change.lines, origin == Origin::Typed);
+        showLines(shownFirst, shownLast, change.lines);
         showCaret(change.caret);
     }
     // The warnings come once the box shows a consistent text.
-    for (qsizetype i = 0; i < change.droppedPercents.size(); ++i)
-        platform::showMessage(kPercentWarning, kPercentWarningTitle, platform::Icon::Information);
+    showPercentWarnings(int(change.droppedPercents.size()));
     Q_EMIT bodyChanged();
     if (origin == Origin::Typed) {
-        const int preset = presetForLine(m_body.line(change.caret.line), change.caret.column);
+        const int preset = presetForLine(body().line(change.caret.line), change.caret.column);
         if (preset >= 0)
             Q_EMIT presetLookedUp(preset);
     }
 }
 
-void MacroBodyEdit::showLines(qsizetype firstBlock, qsizetype lastBlock, const QStringList &lines, bool joinUndo)
+void MacroBodyEdit::showLines(qsizetype firstBlock, qsizetype lastBlock, const QStringList &lines)
 {
     QTextDocument *doc = document();
     const QTextBlock first = doc->findBlockByNumber(int(firstBlock));
@@ -208,10 +218,7 @@ void MacroBodyEdit::showLines(qsizetype firstBlock, qsizetype lastBlock, const Q
 
     const QScopedValueRollback<bool> showing(m_showing, true);
     QTextCursor cursor(doc);
-    if (joinUndo)
-        cursor.joinPreviousEditBlock();
-    else
-        cursor.beginEditBlock();
+    cursor.beginEditBlock();
     cursor.setPosition(first.position() + int(head));
     cursor.setPosition(last.position() + last.length() - 1 - int(tail), QTextCursor::KeepAnchor);
     cursor.insertText(wanted.mid(head, wanted.size() - head - tail));
@@ -234,15 +241,12 @@ void MacroBodyEdit::showCaret(TextPos caret)
 
 void MacroBodyEdit::showWholeBody()
 {
-    const QString text = m_body.joinedLines(QLatin1String("\n"));
-    // Cleared and filled without undo steps: an assigned text starts a new
-    // history, and this is much quicker than setPlainText on long texts.
+    const QString text = body().joinedLines(QLatin1String("\n"));
+    // Cleared and filled: much quicker than setPlainText on long texts.
     const QScopedValueRollback<bool> showing(m_showing, true);
     QTextDocument *doc = document();
-    doc->setUndoRedoEnabled(false);
     clear();
     QTextCursor(doc).insertText(text);
-    doc->setUndoRedoEnabled(true);
 }
 
 void MacroBodyEdit::insertFromMimeData(const QMimeData *source)

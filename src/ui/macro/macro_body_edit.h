@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/macro/macro_body.h"
+#include "core/macro/macro_document.h"
 
 #include <QPlainTextEdit>
 
@@ -9,43 +9,29 @@
 namespace tav {
 
 // The macro editor's body `Text2`: a plain text box whose text is formatted
-// live. The formatted text lives in a `MacroBody` (line breaks CR LF); the
-// box shows its lines. Every change, typed, pasted or made by the program,
-// is formatted on the lines it touches only, so typing stays quick in long
-// macros.
+// live. The formatted text lives in the document's `MacroBody` (line breaks
+// CR LF); the box shows its lines. Every change, typed, pasted or made by the
+// program, is formatted on the lines it touches only, so typing stays quick
+// in long macros, and is one step of the document's history (the box keeps
+// no history of its own).
 //
 // A caret that formatting leaves between the CR and the LF of a line break
 // cannot be shown in the box; it stands at the end of that line instead.
 class MacroBodyEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
-    explicit MacroBodyEdit(QWidget *parent = nullptr);
+    explicit MacroBodyEdit(MacroDocument &macro, QWidget *parent = nullptr);
 
-    const MacroBody &body() const { return m_body; }
-    QString bodyText() const { return m_body.text(); }
+    const MacroBody &body() const { return m_document.body(); }
+    QString bodyText() const { return body().text(); }
     // The caret as a place in the body.
     TextPos caret() const;
 
     // Replaces the whole text, as an assignment does: formatted, caret at the
     // start.
     void assign(const QString &text);
-    // Appends text at the end, formatted, caret at the start.
-    void append(const QString &text);
     // Inserts a preset as a line above the caret's line or inside it.
     void insertPreset(const QString &preset);
-
-    // While one is alive, changes go to the body only; the box shows the
-    // result once at the end (for loading a file line by line).
-    class BulkUpdate {
-    public:
-        explicit BulkUpdate(MacroBodyEdit &edit);
-        ~BulkUpdate();
-        BulkUpdate(const BulkUpdate &) = delete;
-        BulkUpdate &operator=(const BulkUpdate &) = delete;
-
-    private:
-        MacroBodyEdit &m_edit;
-    };
 
 Q_SIGNALS:
     // After every change of the body.
@@ -63,6 +49,8 @@ private:
     struct PendingChange {
         int start;
         int unchangedTail;
+        // What was typed or pasted, for the name of the step.
+        QString inserted;
     };
 
     // Where a change comes from decides how the box is brought up to date.
@@ -74,19 +62,21 @@ private:
 
     void noteChange(int position, int charsRemoved, int charsAdded);
     void formatPendingChange();
-    void applyEdit(const BodyEdit &edit, Origin origin, qsizetype shownFirst = -1, qsizetype shownLast = -1);
-    void showLines(qsizetype firstBlock, qsizetype lastBlock, const QStringList &lines, bool joinUndo);
+    void applyEdit(const BodyEdit &edit, Origin origin, qsizetype shownFirst = -1, qsizetype shownLast = -1,
+                   const QString &stepName = QString());
+    // History, a load or a restore replaced lines of the body.
+    void showReplacedLines(qsizetype first, qsizetype removed, const QStringList &lines, TextPos caret);
+    void showPercentWarnings(int count);
+    void showLines(qsizetype firstBlock, qsizetype lastBlock, const QStringList &lines);
     void showCaret(TextPos caret);
     void showWholeBody();
 
-    MacroBody m_body;
+    MacroDocument &m_document;
     std::optional<PendingChange> m_pending;
     // The caret a paste asks for, as a body offset, when it differs from
     // where the box leaves it.
     std::optional<qsizetype> m_pastedCaret;
     bool m_showing = false;
-    int m_bulkDepth = 0;
-    TextPos m_bulkCaret;
 };
 
 } // namespace tav

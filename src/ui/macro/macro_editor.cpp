@@ -3,25 +3,30 @@
 #include "core/macro/command_vocabulary.h"
 #include "core/macro/macro_file.h"
 #include "ui/common/artwork.h"
+#include "ui/common/button_shortcuts.h"
+#include "ui/common/history_controls.h"
 #include "ui/common/twips.h"
 #include "ui/macro/load_macro_dialog.h"
 #include "ui/macro/macro_body_edit.h"
 #include "ui/macro/macro_editor_assist.h"
 #include "ui/platform/dialogs.h"
+#include "ui/platform/document_prompts.h"
 #include "ui/platform/launcher.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace tav {
 namespace {
 
 const QString kCaption = QStringLiteral(" - Tav Macro editor");
 const QString kUnsaved = QStringLiteral(" (unsaved)");
-const QString kNoName = QStringLiteral("NoName");
+const QString &kNoName = MacroDocument::kNoName;
 constexpr int kNameLength = 8;
 
 // Design of the header, in twips.
@@ -33,6 +38,8 @@ constexpr int kButtonHeight = 390;
 constexpr int kNameLeft = 4620;
 constexpr int kUpperLinesTop = 555;
 constexpr int kLowerLinesTop = 1080;
+// The undo and redo buttons between the name box and the emblem.
+constexpr int kHistoryWidth = 750;
 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, QRect geometry)
 {
@@ -103,9 +110,11 @@ Form2::Form2(const GameFolder &folder, QWidget *parent)
         makeLine(this, QStringLiteral("Line6"), true, rectTw(kMargin, kLowerLinesTop + 15, 6000, 15)),
     };
 
-    m_text2 = new MacroBodyEdit(this);
+    m_text2 = new MacroBodyEdit(m_document, this);
     m_text2->setGeometry(rectTw(0, kBodyTop, 9600, 5400));
     new MacroEditorAssist(m_text2, folder, this);
+    m_history = new HistoryControls(this, m_document);
+    m_document.setPrompts(&platform::documentPrompts());
 
     connect(m_command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(m_command2, &QPushButton::clicked, this, &Form2::Command2_Click);
@@ -113,26 +122,33 @@ Form2::Form2(const GameFolder &folder, QWidget *parent)
     connect(m_command4, &QPushButton::clicked, this, &Form2::Command4_Click);
     connect(m_command5, &QPushButton::clicked, this, &Form2::Command5_Click);
     connect(m_combo1, &QComboBox::currentIndexChanged, this, &Form2::Combo1_Click);
-    connect(m_text1, &QLineEdit::textChanged, this, &Form2::markUnsaved);
-    connect(m_text2, &MacroBodyEdit::bodyChanged, this, &Form2::markUnsaved);
+    connect(m_text1, &QLineEdit::textChanged, this, [this](const QString &name) {
+        m_document.editName(name);
+        showCaption();
+    });
+    connect(m_text1, &QLineEdit::editingFinished, this, [this] {
+        m_text1->setModified(false);
+        m_document.commitName();
+    });
+    connect(m_text2, &MacroBodyEdit::bodyChanged, this, &Form2::showCaption);
     connect(m_text2, &MacroBodyEdit::presetLookedUp, m_combo1, &QComboBox::setCurrentIndex);
+    connect(&m_document, &MacroDocument::nameReplaced, this, &Form2::showName);
+    connect(&m_document, &Document::formReplaced, this, &Form2::showCaption);
+    addButtonShortcuts(this, {{"Ctrl+S", "Command2"}, {"Ctrl+O", "Command1"}});
 
-    setWindowTitle(kNoName + kCaption + kUnsaved);
     resize(sizeTw(9600, 6600));
     layoutControls();
-    m_savedMark.markSaved(form());
+    showCaption();
 }
 
-std::pair<QString, QString> Form2::form() const
+Form2::~Form2()
 {
-    return {m_text1->text(), m_text2->bodyText()};
+    hide();
 }
 
 QString Form2::unsavedWork() const
 {
-    if (!m_savedMark.isChanged(form()))
-        return QString();
-    return QStringLiteral("Macro editor (%1)").arg(m_text1->text());
+    return m_document.unsavedWork();
 }
 
 QString Form2::macroName() const
@@ -140,24 +156,40 @@ QString Form2::macroName() const
     return m_text1->text();
 }
 
-void Form2::setMacroName(const QString &name)
+void Form2::showName(const QString &name)
 {
+    if (name == m_text1->text())
+        return;
     // A listed file may have a longer name than one typed; keep it whole so
     // saving writes the same file.
     m_text1->setMaxLength(std::max<int>(kNameLength, int(name.size())));
     m_text1->setText(name);
 }
 
-void Form2::markSaved()
+void Form2::showCaption()
 {
-    setWindowTitle(m_text1->text() + kCaption);
-    m_savedMark.markSaved(form());
-    m_ownName = m_text1->text();
+    const bool unsaved = m_document.isUnsaved() || !m_document.ownName();
+    setWindowTitle(m_text1->text() + kCaption + (unsaved ? kUnsaved : QString()));
 }
 
-void Form2::markUnsaved()
+void Form2::loadMacro(const QString &name, const QByteArray &bytes)
 {
-    setWindowTitle(m_text1->text() + kCaption + kUnsaved);
+    m_document.load(name, bytes);
+    showCaption();
+}
+
+void Form2::markSaved()
+{
+    m_document.markSaved(m_document.fileBytes());
+    showCaption();
+}
+
+bool Form2::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate && platform::offerReload(m_document))
+        showCaption();
+    return handled;
 }
 
 void Form2::Command1_Click()
@@ -168,9 +200,12 @@ void Form2::Command1_Click()
 
 void Form2::Command2_Click()
 {
+    m_document.commitName();
     const QString name = m_text1->text();
-    if (replacesOtherMacro(m_folder, name, m_ownName)
+    if (replacesOtherMacro(m_folder, name, m_document.ownName())
         && !platform::askYesNo(replaceMacroQuestion(name), QStringLiteral("Warning!")))
+        return;
+    if (checkMacroName(name) && !m_document.mayWrite(macroFilePath(name)))
         return;
     const Status saved = saveMacro(m_folder, name, m_text2->bodyText());
     if (!saved) {
@@ -183,12 +218,8 @@ void Form2::Command2_Click()
 void Form2::Command3_Click()
 {
     m_text1->setMaxLength(kNameLength);
-    m_text1->setText(kNoName);
-    m_text2->assign(QString());
-    markUnsaved();
-    // An empty macro loses nothing; it belongs to no file yet.
-    m_savedMark.markSaved(form());
-    m_ownName.reset();
+    m_document.newMacro();
+    showCaption();
 }
 
 void Form2::Command4_Click()
@@ -227,9 +258,13 @@ void Form2::layoutControls()
     if (h - kBodyTop >= 0)
         m_text2->setGeometry(0, px(kBodyTop), width(), px(h - kBodyTop));
     m_image1->move(px(w - kMargin - imageWidth), m_image1->y());
-    const int nameWidth = w - toTwips(m_text1->x()) - 120 - imageWidth;
+    const int nameWidth = w - toTwips(m_text1->x()) - 120 - imageWidth - kHistoryWidth;
     if (nameWidth >= 0)
         m_text1->resize(px(nameWidth), m_text1->height());
+    const int historyLeft = toTwips(m_text1->x()) + std::max(nameWidth, 0) + 60;
+    const int historyTop = m_text1->y() + (m_text1->height() - m_history->undoButton()->height()) / 2;
+    m_history->undoButton()->move(px(historyLeft), historyTop);
+    m_history->redoButton()->move(m_history->undoButton()->geometry().right() + 1 + px(30), historyTop);
     m_command5->move(px(w - insertWidth - kMargin), m_command5->y());
     const int comboWidth = w - toTwips(m_combo1->x()) - insertWidth - 120;
     if (comboWidth >= 0)

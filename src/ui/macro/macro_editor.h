@@ -1,13 +1,10 @@
 #pragma once
 
 #include "core/common/game_folder.h"
-#include "core/common/saved_mark.h"
+#include "core/macro/macro_document.h"
 #include "ui/common/unsaved_work.h"
 
 #include <QWidget>
-
-#include <optional>
-#include <utility>
 
 class QComboBox;
 class QFrame;
@@ -17,6 +14,7 @@ class QPushButton;
 
 namespace tav {
 
+class HistoryControls;
 class MacroBodyEdit;
 
 // `Form2`, the macro editor window: the macro's name `Text1`, its body
@@ -26,21 +24,27 @@ class Form2 : public QWidget, public UnsavedWork {
     Q_OBJECT
 public:
     explicit Form2(const GameFolder &folder, QWidget *parent = nullptr);
+    // A box still being typed into is left while the document is there.
+    ~Form2() override;
 
     MacroBodyEdit &body() const { return *m_text2; }
+    MacroDocument &document() { return m_document; }
     QString macroName() const;
-    // Sets the name box, which marks the macro unsaved.
-    void setMacroName(const QString &name);
-    // The macro now matches its file (just loaded or saved): the caption
-    // says so, and saving under its name again asks nothing.
+    // A macro file's bytes as the load dialog hands them: one step "load
+    // NAME", after which the macro matches that file.
+    void loadMacro(const QString &name, const QByteArray &bytes);
+    // The macro now matches its file (just saved): the caption says so, and
+    // saving under its name again asks nothing.
     void markSaved();
 
     // "Macro editor (NAME)" while the name or body differ from the file
     // last loaded or saved.
     QString unsavedWork() const override;
+    QList<Document *> documents() override { return {&m_document}; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void Command1_Click();
@@ -49,15 +53,15 @@ private:
     void Command4_Click();
     void Command5_Click();
     void Combo1_Click(int index);
-    void markUnsaved();
+    // "(unsaved)" in the caption while the macro differs from its file or
+    // belongs to none.
+    void showCaption();
+    void showName(const QString &name);
     void layoutControls();
-    // The name and body as they are now.
-    std::pair<QString, QString> form() const;
 
     GameFolder m_folder;
-    SavedMark<std::pair<QString, QString>> m_savedMark;
-    // The name the macro was last loaded or saved under; none after "New".
-    std::optional<QString> m_ownName;
+    MacroDocument m_document{m_folder};
+    HistoryControls *m_history = nullptr;
     QLineEdit *m_text1 = nullptr;
     MacroBodyEdit *m_text2 = nullptr;
     QComboBox *m_combo1 = nullptr;

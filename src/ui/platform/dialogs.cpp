@@ -40,6 +40,14 @@ public:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
         }
+        if (request.defaultButton) {
+            switch (*request.defaultButton) {
+            case Answer::Ok: box.setDefaultButton(QMessageBox::Ok); break;
+            case Answer::Cancel: box.setDefaultButton(QMessageBox::Cancel); break;
+            case Answer::Yes: box.setDefaultButton(QMessageBox::Yes); break;
+            case Answer::No: box.setDefaultButton(QMessageBox::No); break;
+            }
+        }
         switch (box.exec()) {
         case QMessageBox::Yes: return Answer::Yes;
         case QMessageBox::No: return Answer::No;
@@ -92,6 +100,17 @@ RealDialogs &realDialogs()
 Dialogs *g_installed = nullptr;
 
 } // namespace
+
+Answer returnAnswer(const MessageRequest &request)
+{
+    if (request.defaultButton)
+        return *request.defaultButton;
+    switch (request.buttons) {
+    case Buttons::YesNo:
+    case Buttons::YesNoCancel: return Answer::Yes;
+    default: return Answer::Ok;
+    }
+}
 
 Dialogs &dialogs()
 {

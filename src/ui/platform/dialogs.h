@@ -18,7 +18,12 @@ struct MessageRequest {
     // The reason behind the text (a writer's "ORC.UNI is read-only."), shown
     // apart from it, so a fixed message text stays exactly as it is.
     QString detail;
+    // The button Return presses; the box's usual one (Yes, OK) when none.
+    std::optional<Answer> defaultButton;
 };
+
+// The answer Return gives to a box: its default button, or else its first.
+Answer returnAnswer(const MessageRequest &request);
 
 struct InputRequest {
     QString prompt;
@@ -57,7 +62,7 @@ void installDialogs(Dialogs *replacement);
 inline Answer showMessage(const QString &text, const QString &title, Icon icon, Buttons buttons = Buttons::Ok,
                           const QString &detail = QString())
 {
-    return dialogs().message({text, title, icon, buttons, detail});
+    return dialogs().message({text, title, icon, buttons, detail, std::nullopt});
 }
 
 inline std::optional<QString> askInput(const QString &prompt, const QString &title,
@@ -82,6 +87,13 @@ inline void showError(const QString &text, const QString &title = QStringLiteral
 inline bool askYesNo(const QString &text, const QString &title, const QString &detail = QString())
 {
     return showMessage(text, title, Icon::Question, Buttons::YesNo, detail) == Answer::Yes;
+}
+
+// A question before something that cannot be taken back: Return answers No.
+inline bool askYesNoDefaultNo(const QString &text, const QString &title, Icon icon = Icon::Question,
+                              const QString &detail = QString())
+{
+    return dialogs().message({text, title, icon, Buttons::YesNo, detail, Answer::No}) == Answer::Yes;
 }
 
 } // namespace tav::platform

@@ -122,15 +122,24 @@ void InventoryPage::showState()
 
 void InventoryPage::Command9_Click()
 {
+    const Inventory before = m_inventory;
     Form7 dialog(m_inventory, m_itemNames, this);
     dialog.exec();
     showState();
+    for (int p = 0; p < Inventory::kPositions; ++p)
+        if (m_inventory.at(p) != before.at(p)) {
+            Q_EMIT inventoryChanged(QStringLiteral("add %1").arg(itemName(m_itemNames, m_inventory.at(p).item)));
+            break;
+        }
 }
 
 void InventoryPage::Command10_Click()
 {
+    const QString name = itemName(m_itemNames, m_inventory.at(m_selected).item);
     if (m_inventory.remove(m_selected) == Inventory::RemoveOutcome::WasEmpty)
         platform::showError(QStringLiteral("Can't remove empty position!"));
+    else
+        Q_EMIT inventoryChanged(QStringLiteral("remove %1").arg(name));
     showState();
 }
 

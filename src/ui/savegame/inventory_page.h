@@ -28,6 +28,10 @@ public:
     void Command9_Click();
     void Command10_Click();
 
+Q_SIGNALS:
+    // An item was added or removed: "add Potion", "remove Potion".
+    void inventoryChanged(const QString &stepName);
+
 private:
     QTableWidget *addGrid(const QString &name, int columnWidth);
     void ITMNummer_Change();

@@ -3,9 +3,14 @@
 #include "core/savegame/data_set.h"
 #include "core/savegame/inventory.h"
 #include "core/savegame/slot_list.h"
+#include "core/common/text_file.h"
 #include "ui/common/artwork.h"
+#include "ui/common/button_shortcuts.h"
+#include "ui/common/form_watch.h"
+#include "ui/common/history_controls.h"
 #include "ui/common/twips.h"
 #include "ui/platform/dialogs.h"
+#include "ui/platform/document_prompts.h"
 #include "ui/savegame/goal_map_frame.h"
 #include "ui/savegame/hero_page.h"
 #include "ui/savegame/inventory_page.h"
@@ -14,6 +19,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,6 +28,7 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QToolButton>
 
 namespace tav {
 namespace {
@@ -92,7 +99,7 @@ Form6::Form6(const GameFolder &folder, QWidget *parent)
     m_mapDir = lockedBox(QStringLiteral("MAPDir"), 60, this);
     dataSet->addWidget(m_mapDir);
     dataSet->addSpacing(8);
-    m_fieldsFrom = new QLabel(fieldOriginText(m_fieldOrigin), this);
+    m_fieldsFrom = new QLabel(fieldOriginText(std::nullopt), this);
     m_fieldsFrom->setObjectName(QStringLiteral("FieldsFrom"));
     dataSet->addWidget(m_fieldsFrom);
     dataSet->addStretch(1);
@@ -105,6 +112,10 @@ Form6::Form6(const GameFolder &folder, QWidget *parent)
     commands->addWidget(load);
     commands->addWidget(save);
     commands->addWidget(m_delete);
+    auto *history = new HistoryControls(this, m_document);
+    commands->addSpacing(8);
+    commands->addWidget(history->undoButton());
+    commands->addWidget(history->redoButton());
     commands->addStretch(1);
     top->addLayout(commands, 1, 1);
     layout->addLayout(top);
@@ -124,8 +135,23 @@ Form6::Form6(const GameFolder &folder, QWidget *parent)
     connect(load, &QPushButton::clicked, this, &Form6::Command1_Click);
     connect(save, &QPushButton::clicked, this, &Form6::Command2_Click);
     connect(m_delete, &QPushButton::clicked, this, &Form6::Command3_Click);
+    connect(m_train, &QCheckBox::toggled, this, [this] { m_document.setChoice(dataSetIndex(), m_train->isChecked()); });
+    connect(m_inventoryPage, &InventoryPage::inventoryChanged, this,
+            [this](const QString &stepName) { m_document.change(stepName, shownState()); });
 
     Form_Load();
+    history->watchTextBoxes();
+    m_document.setPrompts(&platform::documentPrompts());
+    m_watch = new FormWatch(
+        this, [this] { m_document.edit(shownState()); }, [this] { m_document.commit(); });
+    m_watch->watchControls({m_combo1, m_train});
+    connect(&m_document, &Document::formReplaced, this, &Form6::showDocument);
+    addButtonShortcuts(this, {{"Ctrl+S", "Command2"}, {"Ctrl+O", "Command1"}});
+}
+
+Form6::~Form6()
+{
+    hide();
 }
 
 void Form6::Form_Load()
@@ -135,7 +161,7 @@ void Form6::Form_Load()
     m_state.inventory.clear();
     m_state.hero.setArmor(0);
     showState();
-    m_savedLines.markSaved(shownFileLines());
+    m_document.start(shownState());
 }
 
 void Form6::fillDataSetList()
@@ -180,56 +206,64 @@ void Form6::Combo1_Click()
     m_combo1->setFixedWidth(px(slot ? kSlotListWidth : kDefaultListWidth));
     goalMapFrame()->setMapDir(dataSetFolderPath(mapDir()));
     goalMapFrame()->Finder();
+    m_document.setChoice(index, m_train->isChecked());
 }
 
 void Form6::Command1_Click()
 {
     takeGoalAndMapTexts();
-    if (const Status loaded = loadPlayerFile(m_folder, playerFilePath(), m_state); !loaded) {
-        platform::showError(QStringLiteral("The SaveGame file could not be opened!"), QStringLiteral("Error"),
-                            loaded.error());
-        return;
+    const FieldOrigin origin = selectedFile();
+    {
+        const FormWatch::Repainting repainting(*m_watch);
+        if (const Status loaded = loadPlayerFile(m_folder, playerFilePath(), m_state); !loaded) {
+            platform::showError(QStringLiteral("The SaveGame file could not be opened!"), QStringLiteral("Error"),
+                                loaded.error());
+            return;
+        }
+        showState();
+        showGoalAndMapTexts();
     }
-    setFieldOrigin(selectedFile());
-    showState();
-    showGoalAndMapTexts();
     goalMapFrame()->Finder();
-    m_savedLines.markSaved(shownFileLines());
+    m_document.change(SaveGameDocument::loadStepName(origin), shownState());
+    m_document.markSaved();
+    m_document.takeOrigin(origin);
+    showFieldOrigin();
 }
 
 void Form6::Command2_Click()
 {
     const FieldOrigin target = selectedFile();
     if (const std::optional<QString> question =
-            saveIntoOtherSetQuestion(m_fieldOrigin, target, m_combo1->itemText(target.dataSet));
+            saveIntoOtherSetQuestion(m_document.origin(), target, m_combo1->itemText(target.dataSet));
         question && !platform::askYesNo(*question, QStringLiteral("Save SaveGame")))
         return;
     takeGoalAndMapTexts();
+    m_document.edit(shownState());
+    m_document.commit();
+    if (!m_document.mayWrite(playerFilePath()))
+        return;
     if (const Status saved = savePlayerFile(m_folder, playerFilePath(), m_state); !saved) {
         platform::showError(QStringLiteral("The SaveGame file could not be saved!"), QStringLiteral("Error"),
                             saved.error());
         return;
     }
-    setFieldOrigin(target);
-    m_savedLines.markSaved(playerFileLines(m_state));
+    m_document.markSaved();
+    const QByteArray bytes = m_document.fileBytes();
+    m_document.takeOrigin(target, &bytes);
+    showFieldOrigin();
 }
 
-QStringList Form6::shownFileLines() const
+PlayerState Form6::shownState() const
 {
     PlayerState shown = m_state;
     for (const auto &[box, text] : goalAndMapBoxes(goalMapFrame(), shown.goalAndMap))
         *text = box->text();
-    return playerFileLines(shown);
+    return shown;
 }
 
 QString Form6::unsavedWork() const
 {
-    if (!m_savedLines.isChanged(shownFileLines()))
-        return QString();
-    const QString file = m_fieldOrigin
-                             ? dataSetFilePath(dataSetFolderName(m_fieldOrigin->dataSet), m_fieldOrigin->fileName)
-                             : QStringLiteral("nothing loaded");
-    return QStringLiteral("SaveGame editor (%1)").arg(file);
+    return m_document.unsavedWork();
 }
 
 FieldOrigin Form6::selectedFile() const
@@ -237,10 +271,34 @@ FieldOrigin Form6::selectedFile() const
     return {dataSetIndex(), playerFileName(dataSetIndex(), m_train->isChecked())};
 }
 
-void Form6::setFieldOrigin(const FieldOrigin &origin)
+void Form6::showFieldOrigin()
 {
-    m_fieldOrigin = origin;
-    m_fieldsFrom->setText(fieldOriginText(m_fieldOrigin));
+    m_fieldsFrom->setText(fieldOriginText(m_document.origin()));
+}
+
+void Form6::showDocument()
+{
+    {
+        const FormWatch::Repainting repainting(*m_watch);
+        if (m_document.dataSet() != dataSetIndex()) {
+            m_combo1->setCurrentIndex(m_document.dataSet());
+            Combo1_Click();
+        }
+        m_train->setChecked(m_document.training());
+        m_state = m_document.form();
+        showState();
+        showGoalAndMapTexts();
+    }
+    goalMapFrame()->Finder();
+    showFieldOrigin();
+}
+
+bool Form6::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        platform::offerReload(m_document);
+    return handled;
 }
 
 void Form6::Command3_Click()

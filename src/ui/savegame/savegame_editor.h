@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/common/game_folder.h"
-#include "core/common/saved_mark.h"
 #include "core/savegame/field_origin.h"
 #include "core/savegame/player_file.h"
+#include "core/savegame/savegame_document.h"
 #include "ui/common/unsaved_work.h"
 
 #include <QStringList>
@@ -18,6 +18,7 @@ class QTabWidget;
 
 namespace tav {
 
+class FormWatch;
 class GoalMapFrame;
 class HeroPage;
 class InventoryPage;
@@ -30,6 +31,8 @@ class Form6 : public QWidget, public UnsavedWork {
     Q_OBJECT
 public:
     explicit Form6(const GameFolder &folder, QWidget *parent = nullptr);
+    // A box still being typed into is left while the document is there.
+    ~Form6() override;
 
     void Combo1_Click();
     void Command1_Click();
@@ -46,12 +49,17 @@ public:
 
     const PlayerState &state() const { return m_state; }
     // The savegame file the fields hold, nothing before the first load.
-    const std::optional<FieldOrigin> &fieldOrigin() const { return m_fieldOrigin; }
+    const std::optional<FieldOrigin> &fieldOrigin() const { return m_document.origin(); }
     GoalMapFrame *goalMapFrame() const;
+    SaveGameDocument &document() { return m_document; }
 
     // "SaveGame editor (GAMEDATA\SAVE2\PLAYER.STS)" while the fields differ
     // from what "save" wrote or "load" read last, line for line of the file.
     QString unsavedWork() const override;
+    QList<Document *> documents() override { return {&m_document}; }
+
+protected:
+    bool event(QEvent *event) override;
 
 private:
     void Form_Load();
@@ -60,14 +68,16 @@ private:
     void takeGoalAndMapTexts();
     void showGoalAndMapTexts();
     FieldOrigin selectedFile() const;
-    void setFieldOrigin(const FieldOrigin &origin);
-    // The lines "save" would write now.
-    QStringList shownFileLines() const;
+    void showFieldOrigin();
+    // The state with the goal and MAP boxes' texts, as "save" would write it.
+    PlayerState shownState() const;
+    // Shows a state from the document's history, a restore or a reload.
+    void showDocument();
 
     GameFolder m_folder;
     PlayerState m_state;
-    std::optional<FieldOrigin> m_fieldOrigin;
-    SavedMark<QStringList> m_savedLines;
+    SaveGameDocument m_document{m_folder};
+    FormWatch *m_watch = nullptr;
     QStringList m_itemNames;
     QComboBox *m_combo1 = nullptr;
     QLineEdit *m_text1 = nullptr;

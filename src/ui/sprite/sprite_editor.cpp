@@ -5,6 +5,7 @@
 #include "core/sprite/handoff_file.h"
 #include "core/sprite/sprite_name.h"
 #include "ui/platform/dialogs.h"
+#include "ui/platform/document_prompts.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/please_wait.h"
 #include "ui/sprite/colour_swatch.h"
@@ -68,6 +69,7 @@ Form12::Form12(const GameFolder &folder, QWidget *parent)
     showUndo();
     showMode();
     addEditorShortcuts(this);
+    m_document.setPrompts(&platform::documentPrompts());
     m_canvas->setFocus();
 }
 
@@ -115,8 +117,10 @@ void Form12::Form_Activate()
 
 bool Form12::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowActivate) {
         Form_Activate();
+        platform::offerReload(m_document);
+    }
     return QWidget::event(event);
 }
 

@@ -104,6 +104,7 @@ public:
     QString unsavedWork() const override;
     // Waits (briefly) for the saves the sprite saver is still writing.
     void finishWork() override;
+    QList<Document *> documents() override { return {&m_document}; }
 
 Q_SIGNALS:
     // The colour of index 0 changed ("pink backg"); windows that keep
@@ -142,11 +143,10 @@ private:
 
     GameFolder m_folder;
     ScreenPalette m_palette;
-    SpriteDocument m_document;
+    SpriteDocument m_document{m_folder};
     DrawingTools m_tools{m_document};
     SpriteOperations m_operations{m_document, m_tools};
     Scrapboard m_scrapboard;
-    SpriteSaveState m_saveState{m_document.snapshot()};
     QList<QPointer<platform::WatchedProgram>> m_savers;
     OnionSkin m_onion{m_scrapboard, m_palette};
     QPointer<Form8> m_form8;

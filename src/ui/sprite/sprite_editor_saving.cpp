@@ -29,6 +29,8 @@ void Form12::Command2_Click()
     }
     if (!mayReplaceDamagedFile(name))
         return;
+    if (isDosSpriteName(name) && checkSpriteFileName(name) && !m_document.mayWrite(spriteFileGamePath(name)))
+        return;
     const Status handedOver = writeHandoffFile(m_folder, m_document.XSize(), m_document.YSize(), m_document.Matrix());
     if (!handedOver) {
         platform::showError(QStringLiteral("The sprite was not saved: the hand-off file for the sprite saver "
@@ -49,7 +51,7 @@ void Form12::Command2_Click()
 
 bool Form12::mayReplaceDamagedFile(const QString &name)
 {
-    const QString damage = m_saveState.damageReplacedBy(name);
+    const QString damage = m_document.saveState().damageReplacedBy(name);
     return damage.isEmpty() || platform::askYesNo(damagedSpriteQuestion(name), QStringLiteral("Warning!"), damage);
 }
 
@@ -71,7 +73,7 @@ void Form12::startSaver(const QString &name)
                                 .arg(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())));
         return;
     }
-    m_saveState.saveStarted(form);
+    m_document.saveState().saveStarted(form);
     m_savers.append(saver);
     connect(saver, &platform::WatchedProgram::ended, this,
             [this, saver, form, name](int exitCode, const QString &errorOutput) {
@@ -83,7 +85,7 @@ void Form12::startSaver(const QString &name)
 
 void Form12::saverEnded(const SpriteImage &saved, const QString &name, int exitCode, const QString &errorOutput)
 {
-    m_saveState.saveEnded(saved, name, exitCode == 0);
+    m_document.saveEnded(saved, name, exitCode == 0);
     if (exitCode == 0)
         return;
     const QString reason =
@@ -95,7 +97,7 @@ void Form12::saverEnded(const SpriteImage &saved, const QString &name, int exitC
 
 void Form12::tookLoadedSprite(const QString &fallback)
 {
-    m_saveState.took(m_document.snapshot(), m_document.name(), fallback);
+    m_document.tookFile(fallback);
     if (!fallback.isEmpty())
         platform::showMessage(damagedSpriteWarning(m_document.name(), m_document.XSize(), m_document.YSize()),
                               QStringLiteral("Warning!"), platform::Icon::Exclamation, platform::Buttons::Ok,
@@ -104,18 +106,12 @@ void Form12::tookLoadedSprite(const QString &fallback)
 
 void Form12::tookNewSprite()
 {
-    m_saveState.took(m_document.snapshot());
+    m_document.tookFile();
 }
 
 QString Form12::unsavedWork() const
 {
-    const SpriteImage now = m_document.snapshot();
-    if (!m_saveState.hasUnsavedWork(now))
-        return QString();
-    const QString name = m_document.name().isEmpty() ? QStringLiteral("unnamed sprite") : m_document.name();
-    if (m_saveState.isChanged(now) && !m_saveState.isBeingSaved(now))
-        return QStringLiteral("Sprite editor (%1)").arg(name);
-    return QStringLiteral("Sprite editor (%1, still being saved)").arg(name);
+    return m_document.unsavedWork();
 }
 
 void Form12::finishWork()

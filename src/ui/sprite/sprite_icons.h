@@ -1,14 +1,14 @@
 #pragma once
 
+#include "ui/common/drawn_icons.h"
+
 #include <QCursor>
 #include <QIcon>
 
 namespace tav {
 
-// The sprite editor's pictures, drawn by the program itself.
-QIcon undoIcon();
-// The undo arrow, mirrored.
-QIcon redoIcon();
+// The sprite editor's pictures, drawn by the program itself (undo and redo
+// are in ui/common/drawn_icons.h).
 QIcon cutIcon();
 QIcon copyIcon();
 QIcon deleteIcon();

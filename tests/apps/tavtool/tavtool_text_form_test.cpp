@@ -58,6 +58,14 @@ TEST(TavtoolTextForm, DumpPrintsJsonAndLoadWritesTheSameBytesOnlyWithForceOverAF
     const ToolRun loaded = game.run({"load", "--force", "warden.json", "GAMEDATA/UNITS/WARDEN.UNI"});
     ASSERT_EQ(loaded.exitCode, 0) << loaded.err.toStdString();
     EXPECT_TRUE(game.temp.read("GAMEDATA/UNITS/WARDEN.UNI").startsWith("Bog w\xe4rden\r\nWARDEN\r\n"));
+
+    // The kit's recovery copy of unsaved work holds such a dump as "document".
+    unit["description"] = QStringLiteral("Marsh warden");
+    const QJsonObject copy{{"recovery", QJsonObject{{"window", "enemy"}}}, {"document", unit}, {"window", QJsonObject{}}};
+    game.temp.write("copy.json", QJsonDocument(copy).toJson());
+    const ToolRun restored = game.run({"load", "--force", "copy.json", "GAMEDATA/UNITS/WARDEN.UNI"});
+    ASSERT_EQ(restored.exitCode, 0) << restored.err.toStdString();
+    EXPECT_TRUE(game.temp.read("GAMEDATA/UNITS/WARDEN.UNI").startsWith("Marsh warden\r\n"));
 }
 
 TEST(TavtoolTextForm, LoadWritesTheFileTheKitReadsKeepingItsModeAndOwner)

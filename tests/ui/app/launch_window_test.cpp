@@ -2,6 +2,7 @@
 #include "ui/app/tool_windows.h"
 
 #include "core/app/quit_question.h"
+#include "core/common/document.h"
 #include "support/scripted_platform.h"
 #include "ui/common/unsaved_work.h"
 #include "support/temp_game_folder.h"
@@ -20,10 +21,27 @@ using tav::test::TempGameFolder;
 
 namespace {
 
+// A document whose unsaved work the test sets.
+struct TestDocument : Document {
+    TestDocument() : Document(GameFolder()) {}
+    QString work;
+    QString windowName() const override { return QString(); }
+    QString windowId() const override { return QStringLiteral("test"); }
+    QString workName() const override { return work; }
+    QString unsavedWork() const override { return work; }
+    bool isUnsaved() const override { return !work.isEmpty(); }
+    QString formatId() const override { return QString(); }
+    QByteArray fileBytes() const override { return {}; }
+    Status restore(const QByteArray &, const QJsonObject &) override { return Status::success(); }
+    Status reload() override { return Status::success(); }
+};
+
 // A tool window holding a document, its answer set by the test.
 struct DocumentWindow : QWidget, UnsavedWork {
-    QString work;
+    TestDocument document;
+    QString &work = document.work;
     int finished = 0;
+    QList<Document *> documents() override { return {&document}; }
     QString unsavedWork() const override { return work; }
     void finishWork() override { ++finished; }
 };

@@ -175,7 +175,12 @@ TEST_F(MacroEditorFixture, LaysOutTheHeaderForTheWindowWidth)
     EXPECT_EQ(body()->geometry(), QRect(0, 76, 800, 500 - 76));
     EXPECT_EQ(logo->x() + logo->width(), 796);
     EXPECT_EQ(presets()->geometry().right() + 1, button("Command5")->x() - 4);
-    EXPECT_EQ(name()->geometry().right() + 1, logo->x() - 4);
+    // Undo and redo sit between the name box and the emblem.
+    QWidget *undo = editor.findChild<QWidget *>("UndoButton");
+    QWidget *redo = editor.findChild<QWidget *>("RedoButton");
+    EXPECT_EQ(name()->geometry().right() + 1, undo->x() - 4);
+    EXPECT_EQ(redo->geometry().right() + 1, logo->x() - 4);
+    EXPECT_EQ(undo->y(), redo->y());
     EXPECT_EQ(editor.findChild<QWidget *>("Line6")->geometry().right() + 1, 796);
 
     // Too small: sizes that would be negative stay as they were.

@@ -122,10 +122,14 @@ TEST(SaveGameEditor, LoadAndSaveKeepAFullFileByteForByte)
     EXPECT_EQ(text(editor, "MAPX"), "5");
     EXPECT_EQ(text(editor, "GOALNr"), "5");
 
+    // Emptied by another program: replaced only after a yes.
     tmp.write("GAMEDATA/SAVE1/PLAYER.STS", "");
+    platform.dialogs.answerNext(platform::Answer::Yes);
     editor.findChild<QPushButton *>("Command2")->click();
     EXPECT_EQ(tmp.read("GAMEDATA/SAVE1/PLAYER.STS"), original);
-    EXPECT_EQ(platform.dialogs.count(), 0);
+    ASSERT_EQ(platform.dialogs.count(), 1);
+    EXPECT_EQ(platform.dialogs.lastMessage().text, "GAMEDATA\\SAVE1\\PLAYER.STS was changed by another program since "
+                                                   "you loaded it. Replace it with your version?");
 }
 
 TEST(SaveGameEditor, SavingIntoAnotherSetThanTheFieldsCameFromAsksFirst)
