@@ -6,6 +6,7 @@
 #include "support/temp_game_folder.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -68,7 +69,7 @@ TEST(MacroHighlighter, ColoursWhatIsTypedAndWhatIsScrolledToWithoutChangingTheTe
 
     // Colours are no change: the text, the caption's saved state and the file stay as they were.
     EXPECT_EQ(body.bodyText(), text);
-    editor.setMacroName("LONG");
+    editor.findChild<QLineEdit *>("Text1")->setText("LONG");
     editor.findChild<QPushButton *>("Command2")->click();
     EXPECT_EQ(tmp.read("GAMEDATA/MAKRO/LONG.cmd"), text.toLatin1());
     body.verticalScrollBar()->setValue(0);
